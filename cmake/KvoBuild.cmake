@@ -1,0 +1,28 @@
+# Shared build rules: warnings, sanitizers and GoogleTest registration.
+
+add_compile_options(-Wall -Wextra -Wshadow -Werror)
+if(WIN32)
+    add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+endif()
+
+option(KVO_SANITIZE "Build with AddressSanitizer and UBSan (native only)" OFF)
+if(KVO_SANITIZE AND NOT WIN32)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# GoogleTest from Debian's source package, built with our compilers.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+include(GoogleTest)
+
+# kvo_add_test(<name> SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
+# Windows programs run under Wine through the cross-compiling emulator.
+function(kvo_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                         PROPERTIES TIMEOUT 120)
+endfunction()

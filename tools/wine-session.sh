@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Source this: a virtual display (unless one is set), the build's own Wine
+# prefix and a warm, persistent wineserver. A prefix warmed without a display
+# cannot create windows later, so the display comes first.
+# Usage: source tools/wine-session.sh <build-dir>
+kvo_build_dir="$(cd "${1:?build dir}" && pwd)"
+export WINEPREFIX="$kvo_build_dir/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || { kvo_display=":$n"; break; }
+    done
+    Xvfb "$kvo_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    kvo_xvfb_pid=$!
+    export DISPLAY="$kvo_display"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    # Without a window manager Wine draws no frame; let it draw its own.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    wineserver -w
+fi
+wineserver -p >/dev/null 2>&1 || true
+wine cmd /c exit >/dev/null 2>&1 || true
+
+kvo_end_wine_session() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "${kvo_xvfb_pid:-}" ] && kill "$kvo_xvfb_pid" 2>/dev/null || true
+}
