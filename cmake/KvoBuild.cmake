@@ -23,6 +23,8 @@ function(kvo_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    # The host's TestResult::FAIL() would collide with GoogleTest's FAIL macro.
+    target_compile_definitions(${name} PRIVATE GTEST_DONT_DEFINE_FAIL=1)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                          PROPERTIES TIMEOUT 120)
 endfunction()

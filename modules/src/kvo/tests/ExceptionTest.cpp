@@ -8,7 +8,7 @@ TEST(Exception, AssertionNamesFileWithoutFolderOrExtensionLineAndExpression) {
         int killed = 1;
         assertLine = __LINE__ + 1;
         KVO_ASSERT(!killed);
-        FAIL() << "no throw";
+        GTEST_FAIL() << "no throw";
     } catch (const kvo::AssertionFailure& failure) {
         EXPECT_EQ(failure.getExpression(), "!killed");
         EXPECT_EQ(failure.getLine(), assertLine);
