@@ -94,6 +94,22 @@ private:
     std::vector<Entry> m_entries;
 };
 
+// Sends every message to a memory sink at `priority` for the life of the
+// object, then puts back the previous priority and discards the sink: what a
+// test needs to read back what the code under test logged.
+class ScopedLogCapture {
+public:
+    explicit ScopedLogCapture(int priority);
+    ~ScopedLogCapture();
+    ScopedLogCapture(const ScopedLogCapture&) = delete;
+    ScopedLogCapture& operator=(const ScopedLogCapture&) = delete;
+    MemoryLogSink& sink() { return *m_sink; }
+
+private:
+    MemoryLogSink* m_sink;
+    int m_savedPriority;
+};
+
 // Appends to a UTF-8 file, one line per message: time, level, logger, text.
 class FileLogSink : public LogSink {
 public:

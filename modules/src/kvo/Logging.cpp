@@ -99,6 +99,18 @@ void MemoryLogSink::clear() {
     m_entries.clear();
 }
 
+ScopedLogCapture::ScopedLogCapture(int priority) : m_savedPriority(LogFactory::getPriority()) {
+    auto sink = std::make_unique<MemoryLogSink>();
+    m_sink = sink.get();
+    LogFactory::setSink(std::move(sink));
+    LogFactory::setPriority(priority);
+}
+
+ScopedLogCapture::~ScopedLogCapture() {
+    LogFactory::setSink(nullptr);
+    LogFactory::setPriority(m_savedPriority);
+}
+
 FileLogSink::FileLogSink(const std::string& path) : m_file(std::fopen(path.c_str(), "ab")) {
     if (m_file == nullptr) throw Exception(String("Cannot open the log file ") + path.c_str(), __FILE__, __LINE__);
 }

@@ -8,18 +8,8 @@ namespace {
 
 class Logging : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto sink = std::make_unique<kvo::MemoryLogSink>();
-        m_sink = sink.get();
-        kvo::LogFactory::setSink(std::move(sink));
-        m_savedPriority = kvo::LogFactory::getPriority();
-    }
-    void TearDown() override {
-        kvo::LogFactory::setSink(nullptr);
-        kvo::LogFactory::setPriority(m_savedPriority);
-    }
-    kvo::MemoryLogSink* m_sink = nullptr;
-    int m_savedPriority = 0;
+    kvo::ScopedLogCapture m_capture{3};
+    kvo::MemoryLogSink* m_sink = &m_capture.sink();
 };
 
 int g_buildCount = 0;
@@ -82,4 +72,15 @@ TEST_F(Logging, TraceScopeWithoutLoggerWritesNothing) {
     kvo::LoggerRef log("kvorkeyboard");
     { KVO_TRACE_SCOPE(log, "quiet", "Test"); }
     EXPECT_TRUE(m_sink->entries().empty());
+}
+
+TEST(ScopedLogCapture, PutsThePriorityBackAndDropsTheSink) {
+    kvo::LogFactory::setPriority(4);
+    {
+        kvo::ScopedLogCapture capture(1);
+        EXPECT_EQ(kvo::LogFactory::getPriority(), 1);
+        EXPECT_EQ(kvo::LogFactory::getSink(), &capture.sink());
+    }
+    EXPECT_EQ(kvo::LogFactory::getPriority(), 4);
+    EXPECT_EQ(kvo::LogFactory::getSink(), nullptr);
 }

@@ -55,14 +55,7 @@ private:
 
 class AccessibilityGuardTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto sink = std::make_unique<kvo::MemoryLogSink>();
-        m_log = sink.get();
-        kvo::LogFactory::setSink(std::move(sink));
-        kvo::LogFactory::setPriority(1);
-        keyboard.scanCodes = {{VK_CAPITAL, 0x3A}, {VK_NUMLOCK, 0x45}, {VK_SCROLL, 0x46}};
-    }
-    void TearDown() override { kvo::LogFactory::setSink(nullptr); }
+    void SetUp() override { keyboard.scanCodes = {{VK_CAPITAL, 0x3A}, {VK_NUMLOCK, 0x45}, {VK_SCROLL, 0x46}}; }
 
     std::vector<std::string> messages() const {
         std::vector<std::string> out;
@@ -76,7 +69,8 @@ protected:
     FakeKeyboardInput keyboard;
     FakeSystemSettings settings{keyboard};
     AccessibilityGuard guard{keyboard, settings};
-    kvo::MemoryLogSink* m_log = nullptr;
+    kvo::ScopedLogCapture m_capture{1};
+    kvo::MemoryLogSink* m_log = &m_capture.sink();
 };
 
 }  // namespace

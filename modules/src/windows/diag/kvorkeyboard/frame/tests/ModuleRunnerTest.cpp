@@ -13,14 +13,8 @@ namespace {
 
 class ModuleRunnerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto sink = std::make_unique<kvo::MemoryLogSink>();
-        log = sink.get();
-        kvo::LogFactory::setSink(std::move(sink));
-        kvo::LogFactory::setPriority(3);
-    }
-    void TearDown() override { kvo::LogFactory::setSink(nullptr); }
-    kvo::MemoryLogSink* log = nullptr;
+    kvo::ScopedLogCapture capture{3};
+    kvo::MemoryLogSink* log = &capture.sink();
 };
 
 int returnsSeventeen() { return 17; }
