@@ -96,10 +96,12 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
     m_nIDTemplate = nIDTemplate;
     m_pParentWnd = pParentWnd;
     const bool created = createFromTemplate(nIDTemplate, pParentWnd ? pParentWnd->m_hWnd : nullptr);
+    const DWORD createError = ::GetLastError();
     if (hasPendingException()) {
         if (m_hWnd) DestroyWindow();
         rethrowPendingException();
     }
+    if (!created) ::SetLastError(createError);
     return created ? TRUE : FALSE;
 }
 

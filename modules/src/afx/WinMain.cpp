@@ -1,6 +1,6 @@
-// Kept in a file of its own: only a program without main() links it in.
+// The GUI program's entry point (target afx_winmain).
 #include "afx/WinApp.h"
 
-int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmdShow) {
+extern "C" int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmdShow) {
     return afx::WinMain(hInstance, lpCmdLine, nCmdShow);
 }
