@@ -1,0 +1,53 @@
+#pragma once
+// The standard controls the dialogs use, tied to template controls with
+// DDX_Control or reached through GetDlgItem.
+#include <windows.h>
+
+#include "afx/Wnd.h"
+
+class CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
+};
+
+class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
+
+public:
+    // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
+    int GetCheck() const;
+    void SetCheck(int nCheck);
+    // The size that fits the button's text (BCM_GETIDEALSIZE).
+    BOOL GetIdealSize(SIZE* pSize) const;
+};
+
+class CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+
+public:
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    void ReplaceSel(const wchar_t* lpszNewText, BOOL bCanUndo = FALSE);
+    int GetLineCount() const;
+    int GetFirstVisibleLine() const;
+    BOOL LineScroll(int nLines, int nChars = 0);
+};
+
+class CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+
+public:
+    // The new item's index (its sorted place in a sorted box), or CB_ERR / CB_ERRSPACE.
+    int AddString(const wchar_t* lpszString);
+    int AddString(const kvo::String& text) { return AddString(text.getUCS2Buffer()); }
+    int GetCount() const;
+    int GetCurSel() const;
+    // The index selected, or CB_ERR (also when nIndex is -1, which clears the selection).
+    int SetCurSel(int nSelect);
+    int GetLBTextLen(int nIndex) const;
+    // The item's text; empty for an index out of range.
+    void GetLBText(int nIndex, kvo::String& text) const;
+    // Case-insensitive whole-text search after nIndexStart, wrapping round; CB_ERR when absent.
+    int FindStringExact(int nIndexStart, const wchar_t* lpszFind) const;
+    void ShowDropDown(BOOL bShowIt = TRUE);
+    BOOL GetDroppedState() const;
+};

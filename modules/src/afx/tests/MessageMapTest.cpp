@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "afx/ScopedWin.h"
+#include "afx/Wnd.h"
+
+namespace {
+
+constexpr UINT WM_BOTH = WM_APP + 1;       // handled by base and derived: the derived one wins
+constexpr UINT WM_BASE_ONLY = WM_APP + 2;  // handled by the base only
+constexpr UINT ID_CONTROL = 10;
+
+// A window for an object to own: the object destroys it when it goes.
+HWND makeStatic() {
+    return ::CreateWindowExW(0, L"STATIC", L"start", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+}
+
+class CBaseWnd : public CWnd {
+public:
+    std::vector<std::string> calls;
+
+protected:
+    LRESULT onBoth(WPARAM, LPARAM) {
+        calls.push_back("base both");
+        return 1;
+    }
+    LRESULT onBaseOnly(WPARAM wParam, LPARAM lParam) {
+        calls.push_back("base only");
+        return static_cast<LRESULT>(wParam + lParam);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
+    ON_MESSAGE(WM_BOTH, &CBaseWnd::onBoth)
+    ON_MESSAGE(WM_BASE_ONLY, &CBaseWnd::onBaseOnly)
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd {
+public:
+    int preSubclassCalls = 0;
+    kvo::String textSeenAfterDefault;
+
+    void PreSubclassWindow() override { ++preSubclassCalls; }
+
+protected:
+    LRESULT onBoth(WPARAM, LPARAM) {
+        calls.push_back("derived both");
+        return 2;
+    }
+    void onClicked() { calls.push_back("clicked"); }
+    void onSelEndOk() { calls.push_back("selendok"); }
+    void OnTimer(UINT_PTR nIDEvent) { calls.push_back("timer " + std::to_string(nIDEvent)); }
+    LRESULT onSetText(WPARAM, LPARAM) {
+        const LRESULT result = Default();  // the static's own procedure stores the text
+        GetWindowText(textSeenAfterDefault);
+        return result;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+    ON_MESSAGE(WM_BOTH, &CDerivedWnd::onBoth)
+    ON_BN_CLICKED(ID_CONTROL, &CDerivedWnd::onClicked)
+    ON_CBN_SELENDOK(ID_CONTROL, &CDerivedWnd::onSelEndOk)
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_SETTEXT, &CDerivedWnd::onSetText)
+END_MESSAGE_MAP()
+
+TEST(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+    EXPECT_EQ(wnd.SendMessage(WM_BOTH), 2);
+    EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY, 3, 4), 7);
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only"}));
+}
+
+TEST(MessageMap, CommandsMatchBothNotificationCodeAndControlId) {
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, BN_CLICKED));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELENDOK));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELCHANGE));     // no entry for this code
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, BN_CLICKED));    // nor for this id
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, CBN_SELENDOK));
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"clicked", "selendok"}));
+}
+
+TEST(MessageMap, TypedHandlersGetTheirArguments) {
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+    wnd.SendMessage(WM_TIMER, 7);
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"timer 7"}));
+}
+
+TEST(MessageMap, DefaultRunsTheWindowsOwnProcedure) {
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+    wnd.SetWindowText(L"changed");
+    EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
+    // A message that no map names gets the static's own processing too.
+    kvo::String text;
+    wnd.GetWindowText(text);
+    EXPECT_EQ(text, kvo::String("changed"));
+}
+
+TEST(Subclassing, PreSubclassWindowRunsOnceAndTheObjectIsFoundByHandle) {
+    CDerivedWnd wnd;
+    const HWND window = makeStatic();
+    ASSERT_TRUE(wnd.SubclassWindow(window));
+    EXPECT_EQ(wnd.preSubclassCalls, 1);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), &wnd);
+    EXPECT_EQ(CWnd::FromHandle(window), &wnd);
+}
+
+TEST(Subclassing, DetachGivesTheWindowItsOwnProcedureBack) {
+    const HWND window = makeStatic();
+    const LONG_PTR original = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
+    {
+        CDerivedWnd wnd;
+        ASSERT_TRUE(wnd.SubclassWindow(window));
+        EXPECT_NE(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+        EXPECT_EQ(wnd.Detach(), window);
+    }
+    EXPECT_TRUE(::IsWindow(window));  // a detached window outlives the object
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+    ::SendMessageW(window, WM_BOTH, 0, 0);  // reaches no object, and nothing breaks
+    ::DestroyWindow(window);
+}
+
+TEST(Subclassing, TheObjectIsUntiedBeforeTheWindowGoes) {
+    CDerivedWnd wnd;
+    const HWND window = makeStatic();
+    ASSERT_TRUE(wnd.SubclassWindow(window));
+    ::DestroyWindow(window);
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+}
+
+TEST(Subclassing, DestroyingTheObjectDestroysItsWindow) {
+    const HWND window = makeStatic();
+    {
+        CDerivedWnd wnd;
+        ASSERT_TRUE(wnd.SubclassWindow(window));
+    }
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+}
+
+TEST(Subclassing, AttachWithoutSubclassingIsUntiedWhenDestroyed) {
+    CWnd wnd;
+    const HWND window = makeStatic();
+    ASSERT_TRUE(wnd.Attach(window));
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+}
+
+TEST(Subclassing, NullOrDeadWindowsAreRefused) {
+    CWnd wnd;
+    EXPECT_FALSE(wnd.SubclassWindow(nullptr));
+    const HWND window = makeStatic();
+    ::DestroyWindow(window);
+    EXPECT_FALSE(wnd.Attach(window));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+}
+
+TEST(FromHandle, OtherWindowsGetOneTemporaryObjectEach) {
+    const afx::ScopedWindow window(makeStatic());
+    CWnd* first = CWnd::FromHandle(window.get());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->m_hWnd, window.get());
+    EXPECT_EQ(CWnd::FromHandle(window.get()), first);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window.get()), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+}
+
+}  // namespace

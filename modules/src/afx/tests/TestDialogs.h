@@ -1,0 +1,16 @@
+#pragma once
+// Ids of the test dialogs and their controls.
+#define IDD_HOST 100
+#define IDD_CHILD 101
+#define IDD_BROKEN 102
+#define IDD_MISSING 199
+
+#define IDC_GO 1001
+#define IDC_COMBO 1002
+#define IDC_EDIT 1003
+#define IDC_PAINTED 1004
+#define IDC_AREA 1005
+#define IDC_RADIO_A 1006
+#define IDC_RADIO_B 1007
+
+#define IDC_CHILD_BUTTON 2001
