@@ -12,14 +12,14 @@ kvo::LoggerRef g_log("kvorkeyboard.CAutoKbManagerKiller");
 
 // The restart reads the Run entry again rather than reusing what was read
 // when the manager was stopped: an installer that changed or removed the
-// entry during the test has the last word, and a manager that came back by
-// itself (some are restarted by a watchdog of their own) is not started a
-// second time.
+// entry during the test has the last word. And it looks for the program
+// first, so that a manager that came back by itself while the test ran is
+// not started a second time.
 //
-// The restart's own result is of no use here: a manager that did not come
-// back cannot be helped by failing the test that has just ended, and its
-// program may simply be gone. Only an exception from the restart is a fault
-// of ours worth reporting. True when the restart threw.
+// True when the restart threw. An exception is a fault of ours; a manager
+// that cannot be started again may simply have been uninstalled while the
+// test ran, and failing the finished test would not bring it back, so the
+// restart's own result is not looked at.
 bool restartThrew(KbManagerSystem& system, const kvo::String& runValueName) noexcept {
     try {
         bool started = false;
@@ -58,9 +58,9 @@ CAutoKbManagerKiller::CAutoKbManagerKiller(KbManagerSystem& system)
 // wrong, would be lost. The assertion is then written to the log at level 4
 // instead, and the first exception goes on its way.
 //
-// Nothing else is reported: whether the manager came back is the user's
-// machine's business once the test is over, and the log of the run already
-// says that it was stopped.
+// A restart that merely fails stays silent, for the reason given at
+// restartThrew: the run's result is already recorded and nothing here
+// could bring the manager back.
 CAutoKbManagerKiller::~CAutoKbManagerKiller() noexcept(false) {
     if (!m_bKilledKbManager) return;
     const bool bExceptionThrown = restartThrew(m_system, m_runValueName);

@@ -3,6 +3,10 @@
 // again when the object goes, on every path out of the run. Use one object
 // per Run entry: create it idle, call killKbManager once, let it go out of
 // scope. Objects restart in reverse order of creation, like any locals.
+//
+// Failure reports name its two assertions by source line: AutoKillKbManager
+// line 68 (the restart threw) and line 78 (a second killKbManager). The tests
+// pin both, so the lines in the source file are part of its interface.
 #include <windows.h>
 
 #include "KbManagerProcesses.h"
