@@ -139,6 +139,7 @@ private:
         entry.th32ProcessID = p.id;
         std::wcsncpy(entry.szExeFile, p.executable.c_str(), MAX_PATH - 1);
         entry.szExeFile[MAX_PATH - 1] = L'\0';
+        entry.dwSize = 0;  // the caller must set it again before the next call
         return true;
     }
 
