@@ -1,8 +1,8 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it.
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace vemo5::testing {
@@ -10,9 +10,13 @@ namespace vemo5::testing {
 class TempFolder {
 public:
     TempFolder() {
+        // CTest runs test processes side by side, and without address space
+        // randomisation their objects share addresses: the name needs a
+        // part that differs between processes.
+        static const unsigned processPart = std::random_device{}();
         static int serial = 0;
         m_path = std::filesystem::temp_directory_path() /
-                 ("vemo5-test-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" + std::to_string(++serial));
+                 ("vemo5-test-" + std::to_string(processPart) + "-" + std::to_string(++serial));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
