@@ -1,8 +1,8 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it.
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace vemo5::testing {
@@ -10,9 +10,10 @@ namespace vemo5::testing {
 class TempFolder {
 public:
     TempFolder() {
-        static int serial = 0;
+        // Random: CTest runs the tests of one program in parallel processes.
+        std::random_device random;
         m_path = std::filesystem::temp_directory_path() /
-                 ("vemo5-test-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" + std::to_string(++serial));
+                 ("vemo5-test-" + std::to_string(random()) + "-" + std::to_string(random()));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
