@@ -30,22 +30,17 @@ TextCatalog::Texts readCatalog(const std::string& folder, const std::string& lan
 }  // namespace
 
 void TextCatalog::load(const std::string& folder, const std::string& language) {
-    Texts english = readCatalog(folder, "en");
-    Texts chosen = language == "en" ? english : readCatalog(folder, language);
-    set(language, std::move(chosen), std::move(english));
-}
-
-void TextCatalog::set(const std::string& language, Texts chosen, Texts english) {
+    m_english = readCatalog(folder, "en");
+    m_chosen = language == "en" ? m_english : readCatalog(folder, language);
     m_language = language;
-    m_chosen = std::move(chosen);
-    m_english = std::move(english);
     m_warned.clear();
+    m_loaded = true;
 }
 
 std::string TextCatalog::text(const std::string& id) const {
     auto found = m_chosen.find(id);
     if (found != m_chosen.end()) return found->second;
-    bool firstTime = m_warned.insert(id).second;
+    bool firstTime = m_loaded && m_warned.insert(id).second;
     found = m_english.find(id);
     if (found != m_english.end()) {
         if (firstTime)

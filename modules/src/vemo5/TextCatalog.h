@@ -16,13 +16,14 @@ public:
     // Replaces the texts with those of `language` and English from `folder`.
     // A missing file or a bad line is logged; what can be read is used.
     void load(const std::string& folder, const std::string& language);
-    void set(const std::string& language, Texts chosen, Texts english);
 
     // The chosen language's text, else the English one, else the id. Each
-    // id that falls back is logged once, at level 3.
+    // id that falls back is logged once, at level 3. Before the first load
+    // every text is its id, silently: no language has been chosen yet.
     std::string text(const std::string& id) const;
 
 private:
+    bool m_loaded = false;
     std::string m_language = "en";
     Texts m_chosen;
     Texts m_english;

@@ -92,6 +92,12 @@ TEST_F(TextCatalogTest, FallsBackToEnglishThenToTheIdWarningOncePerId) {
               warnings());
 }
 
+TEST_F(TextCatalogTest, BeforeAnyLoadEveryTextIsItsIdWithoutAWarning) {
+    TextCatalog catalog;
+    EXPECT_EQ("msgPass", catalog.text("msgPass"));
+    EXPECT_TRUE(warnings().empty());
+}
+
 TEST_F(TextCatalogTest, AMissingCatalogAndBadLinesAreLoggedAndSkipped) {
     m_folder.write("en.txt", "msgPass = Pass\nbroken line\nmsgPass = Passed\n");
     TextCatalog catalog;

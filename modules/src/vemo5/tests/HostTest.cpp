@@ -258,14 +258,23 @@ TEST_F(HostTest, TextsComeInTheChosenLanguage) {
 }
 
 TEST_F(HostTest, StopsAfterTheTimeOrOnceTheFileExists) {
-    EXPECT_EQ(exitcode::kTestAborted, run({"--test", "UntilStopped", "--stop-after", "3"}));
-    EXPECT_EQ("Stopped after 3", g_calls[1]);
-    m_probe.files.clear();
-    EXPECT_EQ(exitcode::kTestAborted, run({"--test", "UntilStopped", "--stop-file", "stop.now"}));
-    EXPECT_EQ("Stopped after 7", g_calls[4]);
-    m_probe.files.clear();
-    EXPECT_EQ(exitcode::kTestAborted, run({"--test", "UntilStopped"}));
-    EXPECT_EQ("Stopped after 100", g_calls[7]);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* seen;
+    } cases[] = {
+        {{"--stop-after", "3"}, "Stopped after 3"},
+        {{"--stop-file", "stop.now"}, "Stopped after 7"},
+        {{"--stop-after", "9", "--stop-file", "stop.now"}, "Stopped after 7"},
+        {{}, "Stopped after 100"},
+    };
+    for (const auto& c : cases) {
+        g_calls.clear();
+        m_probe.files.clear();
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.end(), {"--test", "UntilStopped"});
+        EXPECT_EQ(exitcode::kTestAborted, run(arguments));
+        EXPECT_EQ((std::vector<std::string>{"init", c.seen, "exit"}), g_calls);
+    }
 }
 
 TEST_F(HostTest, ListVersionAndHelpRunNoTest) {
@@ -283,6 +292,13 @@ TEST_F(HostTest, ListVersionAndHelpRunNoTest) {
     EXPECT_EQ(0u, m_out.str().find("Usage: kvorkeyboard.mlx [options]"));
     EXPECT_TRUE(g_calls.empty());
     EXPECT_FALSE(reported());
+}
+
+TEST_F(HostTest, ReportsThatCannotBeWrittenHaveTheirOwnExitCode) {
+    std::string notAFolder = m_texts.write("occupied", "a file where the results folder should be");
+    EXPECT_EQ(exitcode::kReportNotWritten, run({"--test", "Passing", "--results", notAFolder}));
+    EXPECT_EQ("PASS Passing 1.500 s\n", m_out.str());
+    EXPECT_EQ("kvorkeyboard.mlx: cannot write the results to \"" + notAFolder + "\"\n", m_err.str());
 }
 
 TEST_F(HostTest, EventsOutsideATestAreLoggedNotReported) {

@@ -10,13 +10,10 @@ namespace vemo5::testing {
 class TempFolder {
 public:
     TempFolder() {
-        // CTest runs test processes side by side, and without address space
-        // randomisation their objects share addresses: the name needs a
-        // part that differs between processes.
-        static const unsigned processPart = std::random_device{}();
-        static int serial = 0;
+        // Random: CTest runs the tests of one program in parallel processes.
+        std::random_device random;
         m_path = std::filesystem::temp_directory_path() /
-                 ("vemo5-test-" + std::to_string(processPart) + "-" + std::to_string(++serial));
+                 ("vemo5-test-" + std::to_string(random()) + "-" + std::to_string(random()));
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -77,6 +77,8 @@ grep -q '<testcase classname="kvorkeyboard.mlx" name="SimpleKeyboardTest"' "$res
 grep -q '<error type="INTERNALERROR"' "$results/results.xml" || fail "results.xml lacks the error"
 # Wine refuses to change the accessibility keys, so the guard's failure path logs.
 grep -q "sticky keys" "$log" || fail "the log lacks the accessibility guard's lines"
+# The catalogs are found in the folder texts beside the module.
+! grep -q "Cannot read the text catalog" "$log" || fail "the module's catalogs were not found: $(cat "$log")"
 
 printf '[parameters]\nbUseSimpleUi\n' >"$scratch/malformed.ini"
 bad_inputs=(
