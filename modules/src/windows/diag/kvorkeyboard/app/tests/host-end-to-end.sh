@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The module under the real host, as a diagnostics suite would drive it:
-# the listing, one run with its reports and log, and every kind of bad input.
-# Usage: host-end-to-end.sh <wine runner> <KVOrKeyboard.dmt> <scratch folder>
+# the listing, one run with its reports and log, a start in each language
+# of the catalogs, and every kind of bad input.
+# Usage: host-end-to-end.sh <wine runner> <KVOrKeyboard.dmt> <scratch folder> <language>...
 set -u
 runner=$1 module=$2 scratch=$3
+shift 3
+languages=("$@")
 rm -rf "$scratch" && mkdir -p "$scratch"
 failures=0
 # A Windows program reads "/x" as a folder of drive C:; Z: is the Unix root.
@@ -79,6 +82,16 @@ grep -q '<error type="INTERNALERROR"' "$results/results.xml" || fail "results.xm
 grep -q "sticky keys" "$log" || fail "the log lacks the accessibility guard's lines"
 # The catalogs are found in the folder texts beside the module.
 ! grep -q "Cannot read the text catalog" "$log" || fail "the module's catalogs were not found: $(cat "$log")"
+
+# Each language's catalog, read beside English at start-up: a bad or repeated
+# line or an unreadable file would be logged by the host's catalog.
+for language in "${languages[@]}"; do
+    rm -f "$log"
+    run --test MediaCenterKeyboardTest --results "Z:$results" --log "Z:$log" --language "$language"
+    expect_code 3 "a run in $language"
+    grep -q "\"language\": \"$language\"" "$results/results.json" || fail "results.json does not say $language"
+    ! grep -q "vemo5.TextCatalog" "$log" || fail "$language: $(grep "vemo5.TextCatalog" "$log")"
+done
 
 printf '[parameters]\nbUseSimpleUi\n' >"$scratch/malformed.ini"
 bad_inputs=(
