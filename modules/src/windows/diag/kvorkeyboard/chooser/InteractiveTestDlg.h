@@ -18,7 +18,8 @@
 class CInteractiveTestDlg : public CDialog, public KVOLangExt {
 public:
     // testId 0 opens on the page that "szDefaultTestToShow" names.
-    CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode, const kvorkeyboard::TestPages& pages);
+    CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode,
+                        const kvorkeyboard::TestPages& pages = kvorkeyboard::moduleTestPages());
     ~CInteractiveTestDlg() override;
 
     void PreSubclassWindow() override;

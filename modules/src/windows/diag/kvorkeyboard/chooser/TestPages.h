@@ -15,6 +15,9 @@ struct TestPage {
 };
 using TestPages = std::vector<TestPage>;
 
+// Every page the module is built with.
+const TestPages& moduleTestPages();
+
 // The page class for a test id; null when the frame has none.
 const CRuntimeClass* findTestPage(const TestPages& pages, UINT testId);
 

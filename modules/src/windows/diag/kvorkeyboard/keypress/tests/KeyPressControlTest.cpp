@@ -3,29 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "KeyPressTestDialog.h"
 #include "afx/Dialog.h"
 #include "afx/Gdi.h"
-#include "afx/ScopedWin.h"
+#include "keypress/testing/ScreenInk.h"
 #include "kvo/Logging.h"
 
 namespace {
 
 const COLORREF kBackground = RGB(10, 200, 30);
 const COLORREF kText = RGB(200, 20, 40);
-
-struct Ink {
-    int pixels = 0;
-    int top = 0;
-    int bottom = -1;
-    int left = 0;
-    int right = -1;
-    int height() const { return bottom - top + 1; }
-};
 
 class KeyPressControlTest : public ::testing::Test {
 protected:
@@ -45,45 +35,7 @@ protected:
         control->UpdateWindow();
     }
 
-    // Pixels of exactly the given colour; anti-aliased edges do not count.
-    Ink inkOf(COLORREF colour, int* others = nullptr) {
-        CRect client;
-        control->GetClientRect(&client);
-        const afx::ScopedWindowDC screen(control->m_hWnd);
-        const afx::ScopedCreatedDC memory(CreateCompatibleDC(screen.get()));
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = client.Width();
-        info.bmiHeader.biHeight = -client.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        const afx::ScopedBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        const afx::ScopedSelectObject selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, client.Width(), client.Height(), screen.get(), 0, 0, SRCCOPY);
-        Ink ink;
-        ink.top = client.Height();
-        ink.left = client.Width();
-        int different = 0;
-        const auto* pixel = static_cast<const DWORD*>(bits);
-        for (int y = 0; y < client.Height(); ++y)
-            for (int x = 0; x < client.Width(); ++x) {
-                const DWORD p = pixel[y * client.Width() + x];
-                const COLORREF seen = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-                if (seen != colour) {
-                    ++different;
-                    continue;
-                }
-                ++ink.pixels;
-                ink.top = std::min(ink.top, y);
-                ink.bottom = std::max(ink.bottom, y);
-                ink.left = std::min(ink.left, x);
-                ink.right = std::max(ink.right, x);
-            }
-        if (others) *others = different;
-        return ink;
-    }
+    kvorkeyboard::testing::Ink inkOf(COLORREF colour) { return kvorkeyboard::testing::inkOf(control->m_hWnd, colour); }
 
     afx::GdiplusSession gdiplus;
     CDialog host;
@@ -94,15 +46,15 @@ protected:
 
 TEST_F(KeyPressControlTest, EmptyTextPaintsTheBackgroundOnly) {
     repaint();
-    int others = -1;
-    EXPECT_GT(inkOf(kBackground, &others).pixels, 0);
-    EXPECT_EQ(others, 0);
+    const auto background = inkOf(kBackground);
+    EXPECT_GT(background.pixels, 0);
+    EXPECT_EQ(background.others, 0);
 }
 
 TEST_F(KeyPressControlTest, TextIsCentredInItsColourWithoutAStyleWarning) {
     kvo::ScopedLogCapture capture{1};
     control->setText(L"W", true);
-    const Ink ink = inkOf(kText);
+    const auto ink = inkOf(kText);
     ASSERT_GT(ink.pixels, 0);
     CRect client;
     control->GetClientRect(&client);
