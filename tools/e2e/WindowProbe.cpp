@@ -59,8 +59,16 @@ int printText(const wchar_t* title, int controlId) {
     HWND control = findControl(title, controlId);
     if (!control) control = findDescendant(title, controlId);
     if (!control) return 1;
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    // GetWindowTextW reads another process's edit control as empty: only the
+    // message reaches the control's own buffer.
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return 1;
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!::SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                               SMTO_ABORTIFHUNG, 2000, &copied))
+        return 1;
+    text.resize(copied);
     printUtf8(text);
     return 0;
 }

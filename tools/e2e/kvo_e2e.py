@@ -21,6 +21,20 @@ def _run(*command, timeout=30):
     return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
 
 
+def windows_path(path):
+    """How a Windows program under Wine names a Unix path: drive Z: is the root."""
+    return "Z:" + str(pathlib.Path(path).resolve()).replace("/", "\\")
+
+
+def write_settings(path, module_folder):
+    """The folders that ship beside the module, as a suite's settings would give them."""
+    pathlib.Path(path).write_text(
+        "[parameters]\n"
+        f"ImagesPath = {windows_path(module_folder / 'images')}\n"
+        f"LayoutsPath = {windows_path(module_folder / 'layouts')}\n",
+        encoding="utf-8")
+
+
 class Session:
     """One run of the module with the given host arguments."""
 
@@ -30,14 +44,16 @@ class Session:
         self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
         self.module = self.build_dir / "modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt"
         self.probe = self.build_dir / "tools/e2e/WindowProbe.exe"
-        self.host_args = ["--results", str(self.results_dir), "--log", str(self.results_dir / "module.log"),
-                          "--log-level", "1", *host_args]
+        self.host_args = ["--settings", windows_path(self.results_dir / "settings.ini"),
+                          "--results", windows_path(self.results_dir),
+                          "--log", windows_path(self.results_dir / "module.log"), "--log-level", "1", *host_args]
         self.process = None
         self.output = ""
 
     def __enter__(self):
         self.results_dir.mkdir(parents=True, exist_ok=True)
         self.screenshots_dir.mkdir(parents=True, exist_ok=True)
+        write_settings(self.results_dir / "settings.ini", self.module.parent)
         self.process = subprocess.Popen(["wine", str(self.module), *self.host_args],
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         return self
@@ -48,43 +64,49 @@ class Session:
             self.process.wait()
 
     # --- windows -----------------------------------------------------------
-    def window(self, title, timeout=30):
-        """The X window whose title is exactly `title`, once it is mapped."""
+    def window(self, timeout=30):
+        """The module's top-level window (its title depends on test and language)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            found = _run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
-            if found:
-                return found[-1]
+            for window in _run("xdotool", "search", "--onlyvisible", "--classname", "kvorkeyboard.dmt").stdout.split():
+                if self.title(window) not in ("", "Default IME"):
+                    return window
             if self.process.poll() is not None:
-                raise E2EError(f"the module ended (exit {self.process.returncode}) before '{title}' appeared")
+                raise E2EError(f"the module ended (exit {self.process.returncode}) before its window appeared")
             time.sleep(0.2)
-        raise E2EError(f"no window '{title}' within {timeout} s")
+        raise E2EError(f"no window of the module within {timeout} s")
+
+    @staticmethod
+    def title(window):
+        return _run("xdotool", "getwindowname", window).stdout.rstrip("\n")
 
     def focus(self, window):
         _run("xdotool", "windowfocus", "--sync", window)
         time.sleep(0.3)
 
-    def control_rect(self, title, control_id):
-        answer = _run("wine", str(self.probe), "rect", title, str(control_id))
+    def _probe(self, question, window, control_id):
+        answer = _run("wine", str(self.probe), question, self.title(window), str(control_id))
         if answer.returncode != 0:
-            raise E2EError(f"control {control_id} of '{title}' not found")
-        return tuple(int(v) for v in answer.stdout.split())
-
-    def control_text(self, title, control_id):
-        answer = _run("wine", str(self.probe), "text", title, str(control_id))
-        if answer.returncode != 0:
-            raise E2EError(f"control {control_id} of '{title}' not found")
+            raise E2EError(f"control {control_id} of '{self.title(window)}' not found")
         return answer.stdout.rstrip("\r\n")
 
-    def click(self, title, control_id):
-        left, top, right, bottom = self.control_rect(title, control_id)
+    def control_rect(self, window, control_id):
+        return tuple(int(v) for v in self._probe("rect", window, control_id).split())
+
+    def control_text(self, window, control_id):
+        return self._probe("text", window, control_id).replace("\r", "")
+
+    def click(self, window, control_id):
+        left, top, right, bottom = self.control_rect(window, control_id)
         _run("xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2),
              "click", "1")
         time.sleep(0.3)
 
     def close_box(self, window):
-        """The title bar's close button, as Wine draws it for undecorated windows."""
-        _run("xdotool", "windowclose", window)
+        """Clicks the caption's close button, which Wine draws at the top right."""
+        left, top, right, bottom = self.control_rect(window, 0)
+        _run("xdotool", "mousemove", "--sync", str(right - 16), str(top + 12), "click", "1")
+        time.sleep(0.3)
 
     # --- keyboard ----------------------------------------------------------
     def keys(self, *names, delay_ms=80):

@@ -1,7 +1,7 @@
 // Static initialisation of the executable: the application object first,
 // then the tests and events. The framework's wWinMain runs the application.
 #include "KeyboardApp.h"
-#include "KeyboardInteractiveTest.h"
+#include "run/KeyboardInteractiveTest.h"
 #include "frame/ModuleRegistration.h"
 
 CKeyboardApp theApp;

@@ -1,0 +1,86 @@
+"""The module as a technician meets it: each test started through the host's
+command line under Wine, driven with real keystrokes and clicks, judged by the
+host's results report, the exit code and the keyboard settings left behind.
+
+Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
+build. Screenshots and reports stay in <build>/acceptance/<test name>/.
+"""
+import os
+import pathlib
+import sys
+import unittest
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[6] / "tools" / "e2e"))
+import kvo_e2e  # noqa: E402
+
+BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
+IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
+IDC_HISTORY, IDC_CURRENT_KEY = 1203, 1212
+
+
+class AcceptanceTest(unittest.TestCase):
+    def session(self, *host_args):
+        folder = BUILD / "acceptance" / self.id().rsplit(".", 1)[-1]
+        return kvo_e2e.Session(BUILD, folder, list(host_args))
+
+    def assertOutcome(self, session, exit_code, result, events=()):
+        self.assertEqual(session.wait(), exit_code, session.output)
+        test = session.results()["tests"][0]
+        self.assertEqual(test["result"], result)
+        self.assertEqual([e["event"] for e in test["events"]], list(events))
+
+    def assertSettingsKept(self, before, session):
+        self.assertEqual(session.settings(), before)
+
+
+class SimpleKeyboardTest(AcceptanceTest):
+    def test_every_key_is_named_and_pass_is_recorded(self):
+        with self.session("--test", "SimpleKeyboardTest") as s:
+            before = s.settings()
+            window = s.window()
+            s.focus(window)
+            s.keys("a", "F1", "Escape", "Caps_Lock", "Caps_Lock", "KP_5", "Return")
+            history = s.control_text(window, IDC_HISTORY)
+            for name in ("a", "F1", "Esc", "Caps Lock", "Enter"):
+                self.assertIn(name, history)
+            s.screenshot(window, "simple-test-en")
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, 0, "PASS")
+            self.assertSettingsKept(before, s)
+
+    def test_fail_is_recorded_with_its_event(self):
+        with self.session("--test", "SimpleKeyboardTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_FAIL)
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
+
+    def test_cancel_and_the_close_box_abort(self):
+        with self.session("--test", "SimpleKeyboardTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+        with self.session("--test", "SimpleKeyboardTest") as s:
+            s.close_box(s.window())
+            self.assertOutcome(s, 2, "USERABORTED")
+
+    def test_german_texts(self):
+        with self.session("--test", "SimpleKeyboardTest", "--language", "de") as s:
+            window = s.window()
+            s.focus(window)
+            s.keys("a", "Delete")
+            s.screenshot(window, "simple-test-de")
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
+
+class DeviceWithoutKeyboard(AcceptanceTest):
+    def test_every_test_reports_an_internal_error(self):
+        with self.session("--device-without-keyboard", "--test", "SimpleKeyboardTest") as s:
+            self.assertEqual(s.wait(), 3, s.output)
+            self.assertEqual(s.results()["tests"][0]["result"], "INTERNALERROR")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,171 @@
+#include "run/KeyboardInteractiveTest.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/ModuleParameters.h"
+#include "kvo/Exception.h"
+#include "system/testing/FakeInputMethodSystem.h"
+#include "system/testing/FakeKeyboardInput.h"
+#include "system/testing/FakeProcessSystem.h"
+#include "system/testing/FakeRegistrySystem.h"
+
+using namespace kvorkeyboard;
+using kvorkeyboard::testing::FakeInputMethodSystem;
+using kvorkeyboard::testing::FakeKeyboardInput;
+using kvorkeyboard::testing::FakeProcessSystem;
+using kvorkeyboard::testing::FakeRegistrySystem;
+
+namespace {
+
+class CountingGdiplus : public GdiplusRuntime {
+public:
+    int started = 0;
+    int shutDown = 0;
+    ULONG_PTR startup() override { return ++started; }
+    void shutdown(ULONG_PTR) override { ++shutDown; }
+};
+
+int g_hooksRemoved = 0;
+void removeHook() { ++g_hooksRemoved; }
+
+HINSTANCE g_instance = nullptr;
+HINSTANCE instance() { return g_instance; }
+
+void setSuppressKbManagers(bool suppress) {
+    ASSERT_TRUE(parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(suppress ? "true" : "false"));
+}
+
+class RunTestTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { CreateModuleParameters(); }
+
+    void SetUp() override {
+        g_hooksRemoved = 0;
+        g_instance = ::GetModuleHandleW(nullptr);
+        setSuppressKbManagers(false);
+    }
+    void TearDown() override { setSuppressKbManagers(false); }
+
+    vemo5::TestResult run(TestKind kind, const ShowDialog& show,
+                          const vemo5::DiagDevice& device = keyboardDevice()) {
+        return runTest(device, kind, systems, show);
+    }
+    static vemo5::DiagDevice keyboardDevice() {
+        return vemo5::DiagDevice("keyboard", vemo5::DeviceCapability::KeyboardTest() | vemo5::DeviceCapability::Keyboard());
+    }
+    static ShowDialog answering(vemo5::TestResult verdict, bool* shown = nullptr) {
+        return [verdict, shown](vemo5::TestResult& result) {
+            if (shown) *shown = true;
+            result = verdict;
+        };
+    }
+    // Two running instances of each manager, registered under its Run entry.
+    void installManagers() {
+        registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\hotkey.exe");
+        registry.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"C:\\Tools\\keymap.exe");
+        processes.add(10, L"hotkey.exe");
+        processes.add(11, L"keymap.exe");
+    }
+
+    kvo::ScopedLogCapture capture{1};
+    FakeRegistrySystem registry;
+    FakeProcessSystem processes;
+    KbManagerSystem kbManagers{registry, processes};
+    FakeInputMethodSystem inputMethod;
+    FakeKeyboardInput keyboard;
+    CountingGdiplus gdiplus;
+    RunSystems systems{kbManagers, inputMethod, keyboard, RunCleanup{gdiplus, removeHook}, instance};
+};
+
+}  // namespace
+
+TEST_F(RunTestTest, ADeviceWithoutAKeyboardStopsTheRunBeforeAnythingIsTouched) {
+    setSuppressKbManagers(true);
+    installManagers();
+    bool shown = false;
+    const vemo5::DiagDevice mouse("mouse", vemo5::DeviceCapability::KeyboardTest());
+    try {
+        run(TestKind::Interactive, answering(vemo5::TestResult::PASS(), &shown), mouse);
+        GTEST_FAIL() << "no assertion";
+    } catch (const kvo::AssertionFailure& e) {
+        EXPECT_EQ(e.getExpression(), "device.intersectCapability(vemo5::DeviceCapability::Keyboard())");
+    }
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(registry.openedPath.empty());
+    EXPECT_TRUE(processes.calls.empty());
+    EXPECT_EQ(gdiplus.started, 0);
+}
+
+TEST_F(RunTestTest, WithoutSuppressionNoManagerIsLookedAtAndTheDialogDecides) {
+    installManagers();
+    EXPECT_EQ(run(TestKind::Interactive, answering(vemo5::TestResult::PASS())), vemo5::TestResult::PASS());
+    EXPECT_TRUE(registry.openedPath.empty());
+    EXPECT_TRUE(processes.calls.empty());
+    EXPECT_EQ(gdiplus.started, 1);
+    EXPECT_EQ(gdiplus.shutDown, 1);
+}
+
+TEST_F(RunTestTest, StoppedManagersRestartAfterTheDialogInReverseOrder) {
+    setSuppressKbManagers(true);
+    installManagers();
+    bool bothStoppedDuringTheDialog = false;
+    run(TestKind::Interactive, [&](vemo5::TestResult& result) {
+        bothStoppedDuringTheDialog = !processes.running(10) && !processes.running(11);
+        result = vemo5::TestResult::FAIL();
+    });
+    EXPECT_TRUE(bothStoppedDuringTheDialog);
+    EXPECT_EQ(processes.commandLines, (std::vector<std::wstring>{L"C:\\Tools\\keymap.exe", L"C:\\Tools\\hotkey.exe"}));
+}
+
+TEST_F(RunTestTest, RunsThatEndBeforeTheirDialogStillRestartWhatWasStopped) {
+    setSuppressKbManagers(true);
+    installManagers();
+    registry.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"%TOOLS%\\keymap.exe", REG_EXPAND_SZ);
+    bool shown = false;
+    EXPECT_EQ(run(TestKind::MediaCenter, answering(vemo5::TestResult::PASS(), &shown)),
+              vemo5::TestResult::INTERNALERROR());
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(gdiplus.started, 0);
+    EXPECT_EQ(processes.commandLines, (std::vector<std::wstring>{L"C:\\Tools\\hotkey.exe"}));
+
+    g_instance = nullptr;  // no application object
+    EXPECT_EQ(run(TestKind::Interactive, answering(vemo5::TestResult::PASS(), &shown)),
+              vemo5::TestResult::INTERNALERROR());
+    EXPECT_FALSE(shown);
+}
+
+TEST_F(RunTestTest, InteractiveTestsLeaveTheLayoutAndMediaCentreLeavesTheIme) {
+    inputMethod.userLanguage = 0x0407;  // German
+    keyboard.layoutName = L"00010407";
+    run(TestKind::Interactive, answering(vemo5::TestResult::PASS()));
+    EXPECT_TRUE(keyboard.loadedLayouts.empty());
+
+    run(TestKind::MediaCenter, answering(vemo5::TestResult::PASS()));
+    EXPECT_EQ(keyboard.loadedLayouts, (std::vector<std::wstring>{L"00010409"}));
+    EXPECT_TRUE(inputMethod.disabledThreads.empty());  // the host speaks English here
+}
+
+TEST_F(RunTestTest, AnUnreadableLayoutNameIsLoggedAndTheRunGoesOn) {
+    keyboard.failLayoutName = true;
+    inputMethod.userLanguage = 0x0407;
+    EXPECT_EQ(run(TestKind::MediaCenter, answering(vemo5::TestResult::USERABORTED())),
+              vemo5::TestResult::USERABORTED());
+    EXPECT_EQ(keyboard.loadedLayouts, (std::vector<std::wstring>{L"0409"}));
+    bool logged = false;
+    for (const auto& entry : capture.sink().entries())
+        logged |= entry.level == 3 && entry.message.find(" Error getting Keyboard Layout Name") != std::string::npos;
+    EXPECT_TRUE(logged);
+}
+
+TEST_F(RunTestTest, AnExceptionFromTheDialogRemovesTheHookAndShutsGdiplusDownOnce) {
+    setSuppressKbManagers(true);
+    installManagers();
+    EXPECT_EQ(run(TestKind::Interactive, [](vemo5::TestResult&) { throw kvo::NullPointer("page"); }),
+              vemo5::TestResult::INTERNALERROR());
+    EXPECT_EQ(g_hooksRemoved, 1);
+    EXPECT_EQ(gdiplus.shutDown, 1);
+    EXPECT_EQ(processes.commandLines.size(), 2u);
+}
