@@ -1,0 +1,44 @@
+#pragma once
+// The base of every keyboard test dialog. A hosted test never ends itself:
+// it asks its frame (the parent of the control it lives in) by posting a
+// request, so that nothing re-enters the frame from inside a hook call.
+#include "KvoControls/KVOLangExt.h"
+#include "afx/Dialog.h"
+#include "dialogs/FrameMessages.h"
+#include "keyboard/KeyboardHookTarget.h"
+#include "kvo/String.h"
+
+class CKeyboardTest : public CDialog, public KVOLangExt, public kvorkeyboard::KeyboardHookTarget {
+public:
+    CKeyboardTest(UINT nIDTemplate, CWnd* pParent);
+    ~CKeyboardTest() override = default;
+    CKeyboardTest(const CKeyboardTest&) = delete;
+    CKeyboardTest& operator=(const CKeyboardTest&) = delete;
+
+    void PreSubclassWindow() override;
+    // Esc and IDCANCEL ask the frame to abort; the page itself stays.
+    void OnCancel() override;
+
+    LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override = 0;
+    virtual void pass();
+    virtual void enablePassButton(BOOL enable);
+    virtual void showPassButton(BOOL show);
+    virtual void fail();
+    virtual void enableFailButton(BOOL enable);
+    virtual void showFailButton(BOOL show);
+    virtual void enableAbortButton(BOOL enable);
+    virtual void showAbortButton(BOOL show);
+    virtual void start();
+    virtual void enableStartButton(BOOL enable);
+    virtual void showStartButton(BOOL show);
+    virtual kvo::String getInstructions() = 0;
+    virtual kvo::String getSubInstruction1() = 0;
+    virtual kvo::String getSubInstruction2() = 0;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Dropped when the dialog is not hosted in a frame.
+    void postToFrame(UINT message, BOOL argument);
+};

@@ -1,0 +1,18 @@
+#pragma once
+// What the keyboard hook needs of the window it feeds: one call per keystroke.
+// Kept apart from the dialogs so that the hook does not depend on them.
+#include <windows.h>
+
+namespace kvorkeyboard {
+
+class KeyboardHookTarget {
+public:
+    // The hook's own arguments, unchanged; nonzero keeps the keystroke from
+    // the rest of the system.
+    virtual LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) = 0;
+
+protected:
+    ~KeyboardHookTarget() = default;
+};
+
+}  // namespace kvorkeyboard
