@@ -101,6 +101,11 @@ LayoutReaction decideLayoutKeystroke(LayoutInputState& state, const LayoutKeystr
     }
 }
 
+std::int32_t neighbourType(std::int32_t current, std::int32_t count, std::int32_t step) {
+    const std::int32_t target = current + step;
+    return current >= 0 && count >= 2 && target >= 0 && target < count ? target : -1;
+}
+
 bool ignoresStartupCtrl(std::uint16_t userLangId, std::uint16_t key, bool armed) {
     if (!armed || key != key::LeftCtrl) return false;
     switch (userLangId & 0x3FF) {

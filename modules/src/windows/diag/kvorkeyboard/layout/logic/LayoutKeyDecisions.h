@@ -53,6 +53,11 @@ bool skipsKeystroke(LayoutInputState& state);
 LayoutReaction decideLayoutKeystroke(LayoutInputState& state, const LayoutKeystroke& keystroke,
                                      const ShortcutSwitches& switches);
 
+// The item of the keyboard-type list `step` places (+1 or -1) from `current`,
+// or -1 when there is none: the list does not wrap, and no selection
+// (`current` -1) or a single item means nothing to move to.
+std::int32_t neighbourType(std::int32_t current, std::int32_t count, std::int32_t step);
+
 // Users whose keyboards are commonly switched with left Ctrl (and Shift) at
 // logon may still hold Ctrl when the test opens: its first event is ignored.
 bool ignoresStartupCtrl(std::uint16_t userLangId, std::uint16_t key, bool armed);

@@ -116,6 +116,15 @@ TEST(LayoutKeyDecisions, AnUnknownInputModeIsReportedForEveryKeyButTheShortcuts)
                            {{SHORTCUT_FAIL, 33, true, true}, R::Fail}});
 }
 
+TEST(LayoutKeyDecisions, TheTypeListMovesOneItemWithoutWrappingAround) {
+    EXPECT_EQ(neighbourType(0, 3, +1), 1);
+    EXPECT_EQ(neighbourType(2, 3, -1), 1);
+    EXPECT_EQ(neighbourType(2, 3, +1), -1);
+    EXPECT_EQ(neighbourType(0, 3, -1), -1);
+    EXPECT_EQ(neighbourType(0, 1, +1), -1);
+    EXPECT_EQ(neighbourType(-1, 3, +1), -1);  // nothing selected
+}
+
 TEST(LayoutKeyDecisions, StartupCtrlIsIgnoredForLanguagesThatSwitchLayoutsWithIt) {
     struct Case {
         std::uint16_t lang;
