@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeLayoutSystem.h"
+#include "LayoutLog.h"
 #include "kvo/Logging.h"
 
 using namespace kvorkeyboard;
@@ -78,7 +79,7 @@ TEST_F(LayoutPicture, DiscoversEveryWindowButTheInstructionTexts) {
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0], a);
     EXPECT_EQ(keys[1], b);
-    const auto entries = logs.sink().entries();
+    const auto entries = kvorkeyboard::testing::layoutTestLog(logs);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_NE(entries[0].message.find(" removing IDC_FN_KEY_INSTRUCTIONS from discovered keys"), std::string::npos);
     EXPECT_NE(entries[1].message.find(" removing IDC_PANA_FN_INSTRUCTIONS from discovered keys"), std::string::npos);
