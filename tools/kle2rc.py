@@ -1,0 +1,162 @@
+#!/usr/bin/env python3
+"""Turns a keyboard-layout-editor (KLE) JSON layout into the resource script
+of a layout library: string 1 is the keyboard's display name, dialog 2 its
+picture, one bordered static control per key whose id is the key identifier.
+
+The layout test finds a key by the identifier the keyboard reports (scan code,
+plus 0x100 for an E0-prefixed key), so every key carries it as one of its
+legend lines, written "#" and two or three hex digits ("#1C", "#11C"). The
+other lines are drawn on the key, top to bottom. See docs/layouts.md.
+"""
+import argparse
+import json
+import re
+import sys
+
+# The layout test's picture area, in dialog units; the picture is scaled to fit.
+AREA_WIDTH = 480
+AREA_HEIGHT = 134
+# Under "MS Shell Dlg" 8 a vertical dialog unit is about 1.08 horizontal ones;
+# scaling y by this keeps a 1u key square on screen.
+SQUARE_Y = 0.92
+# Room between neighbouring keys, in dialog units, so each key reads as a cap.
+GAP = 1
+MAX_UNIT = 24
+
+FN_INSTRUCTIONS = 1104
+PANA_FN_INSTRUCTIONS = 1106
+INSTRUCTION_IDS = {FN_INSTRUCTIONS, PANA_FN_INSTRUCTIONS}
+MAX_KEY_ID = 511
+
+ID_LINE = re.compile(r"^#([0-9A-Fa-f]{2,3})$")
+INSTRUCTION_LINE = re.compile(r"^#(1104|1106)$")
+
+
+class LayoutError(Exception):
+    pass
+
+
+class Key:
+    def __init__(self, ident, legends, x, y, w, h, decal):
+        self.ident = ident
+        self.legends = legends
+        self.x, self.y, self.w, self.h = x, y, w, h
+        self.decal = decal
+
+
+def parse_identifier(lines, where, decal):
+    """Splits a key's legend lines into its identifier and what is drawn."""
+    pattern = INSTRUCTION_LINE if decal else ID_LINE
+    found = [m for m in (pattern.match(line) for line in lines) if m]
+    if len(found) != 1:
+        wanted = '"#1104" or "#1106"' if decal else 'one "#<hex>" key identifier'
+        raise LayoutError(f"{where}: needs {wanted} among its legends {lines!r}")
+    ident = int(found[0].group(1), 10 if decal else 16)
+    if not decal and ident > MAX_KEY_ID:
+        raise LayoutError(f"{where}: key identifier {ident:#x} is above {MAX_KEY_ID:#x}")
+    legends = [line for line in lines if line and not pattern.match(line)]
+    return ident, legends
+
+
+def parse(layout):
+    """KLE rows -> (display name, keys). Follows KLE's placement rules: a row
+    starts one unit below the last at x 0; x and y shift the next key, w, h
+    and d apply to it alone; the secondary rectangle of stepped or ISO keys
+    (x2, y2, w2, h2) is not drawn."""
+    if not isinstance(layout, list) or not layout:
+        raise LayoutError("a KLE layout is a JSON array of rows")
+    meta = layout[0] if isinstance(layout[0], dict) else {}
+    rows = layout[1:] if isinstance(layout[0], dict) else layout
+    name = meta.get("name", "")
+    if not name:
+        raise LayoutError('the metadata object needs a "name": the display name')
+    keys, seen = [], {}
+    y = 0.0
+    for r, row in enumerate(rows):
+        if not isinstance(row, list):
+            raise LayoutError(f"row {r + 1}: expected an array")
+        x, w, h, decal = 0.0, 1.0, 1.0, False
+        for item in row:
+            if isinstance(item, dict):
+                if item.get("r") or item.get("rx") or item.get("ry"):
+                    raise LayoutError(f"row {r + 1}: rotated keys cannot be drawn as controls")
+                x += item.get("x", 0)
+                y += item.get("y", 0)
+                w = item.get("w", w)
+                h = item.get("h", h)
+                decal = item.get("d", decal)
+                continue
+            where = f"row {r + 1}, key {len([k for k in keys if k.y == y]) + 1}"
+            ident, legends = parse_identifier(str(item).split("\n"), where, decal)
+            if ident in seen:
+                raise LayoutError(f"{where}: identifier {ident:#x} is already used by {seen[ident]}")
+            seen[ident] = where
+            keys.append(Key(ident, legends, x, y, w, h, decal))
+            x += w
+            w, h, decal = 1.0, 1.0, False
+        y += 1
+    if not any(not k.decal for k in keys):
+        raise LayoutError("the layout has no keys")
+    return name, keys
+
+
+def rc_string(text):
+    """A wide string literal in plain ASCII: windres took the UTF-8 bytes of
+    "\u00a5" for two characters despite #pragma code_page(65001), so every
+    unit outside printable ASCII is written as a four-digit escape."""
+    escaped = text.replace("\\", "\\\\").replace('"', '""').replace("\n", "\\n")
+    units = escaped.encode("utf-16-le")
+    out = []
+    for i in range(0, len(units), 2):
+        unit = units[i] | units[i + 1] << 8
+        out.append(chr(unit) if 0x20 <= unit < 0x7F else f"\\x{unit:04x}")
+    return 'L"' + "".join(out) + '"'
+
+
+def render(name, keys):
+    width = max(k.x + k.w for k in keys)
+    height = max(k.y + k.h for k in keys)
+    unit_x = min(MAX_UNIT, AREA_WIDTH / width, AREA_HEIGHT / (height * SQUARE_Y))
+    unit_y = unit_x * SQUARE_Y
+    out = [
+        "// Generated by tools/kle2rc.py; edit the KLE source instead.",
+        "#include <windows.h>",
+        "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US",
+        "STRINGTABLE",
+        "BEGIN",
+        f"    1, {rc_string(name)}",
+        "END",
+        f"2 DIALOGEX 0, 0, {AREA_WIDTH}, {AREA_HEIGHT}",
+        "STYLE DS_SETFONT | WS_CHILD | WS_VISIBLE",
+        'FONT 8, "MS Shell Dlg"',
+        "BEGIN",
+    ]
+    for k in keys:
+        left, top = round(k.x * unit_x), round(k.y * unit_y)
+        right, bottom = round((k.x + k.w) * unit_x), round((k.y + k.h) * unit_y)
+        style = "SS_LEFT | SS_NOPREFIX" if k.decal else "SS_CENTER | SS_NOPREFIX | WS_BORDER"
+        out.append(f'    CONTROL {rc_string(chr(10).join(k.legends))}, {k.ident}, "Static", '
+                   f"{style} | WS_CHILD | WS_VISIBLE, {left}, {top}, "
+                   f"{right - left - GAP}, {bottom - top - GAP}")
+    out.append("END")
+    return "\n".join(out) + "\n"
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("source", help="KLE JSON file (Download JSON)")
+    parser.add_argument("output", help="resource script to write")
+    args = parser.parse_args(argv)
+    try:
+        with open(args.source, encoding="utf-8") as f:
+            name, keys = parse(json.load(f))
+    except (LayoutError, json.JSONDecodeError) as e:
+        print(f"{args.source}: {e}", file=sys.stderr)
+        return 1
+    with open(args.output, "w", encoding="utf-8", newline="\n") as f:
+        f.write(render(name, keys))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
