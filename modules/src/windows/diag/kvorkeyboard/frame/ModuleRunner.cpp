@@ -4,6 +4,7 @@
 #include "ModuleCallbacks.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
+#include "res/KVOrKeyboardRes.h"
 #include "vemo5/DiagModule.h"
 
 namespace kvorkeyboard {
@@ -35,7 +36,8 @@ int RunModule(const kvo::String& commandLine, HostStart start) {
     int exitCode = 0;
     try {
         vemo5::DiagModule::setCmdLineArgs(args.count(), args.vector());
-        vemo5::DiagModule::setVersion(5, 0, "000000001");
+        vemo5::DiagModule::setVersion(KVORKEYBOARD_VERSION_MAJOR, KVORKEYBOARD_VERSION_MINOR,
+                                        KVORKEYBOARD_VERSION_BUILD_TEXT);
         vemo5::DiagModule::setModuleInitCallback(ModuleInit);
         vemo5::DiagModule::setModuleExitCallback(ModuleExit);
         exitCode = start();

@@ -1,0 +1,17 @@
+#pragma once
+// Template 110: the frame that hosts a test page and owns the verdict buttons.
+#define IDD_INTERACTIVE_TEST 110
+
+#define IDC_AVAILABLE_TESTS 1251
+#define IDC_LAYOUT_TEST_RADIO 1252
+#define IDC_SIMPLE_TEST_RADIO 1253
+#define IDC_START 1254
+#define IDC_PASS 1255
+#define IDC_FAIL 1256
+#define IDC_ABORT 1257
+#define IDC_SUB_INSTRUCTION1 1258
+#define IDC_SUB_INSTRUCTION2 1259
+#define IDC_TEST_AREA 1260
+#define IDC_INSTRUCTIONS_GROUP 1263
+#define IDC_INSTRUCTIONS 1027
+#define IDC_KEYBOARD_PICTURE 1111
