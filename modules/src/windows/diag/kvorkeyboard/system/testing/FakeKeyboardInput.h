@@ -39,6 +39,7 @@ public:
     ToUnicodeAnswer toUnicode;                       // unset: 0 (no character)
     std::map<LONG, std::wstring> keyNames;           // GetKeyNameTextW by keystroke word
     std::map<UINT, UINT> scanCodes;                  // MapVirtualKeyW(vk, 0)
+    std::map<UINT, UINT> sidedKeys;                  // MapVirtualKeyW(scan, MAPVK_VSC_TO_VK_EX)
 
     void press(int virtualKey) { keys[virtualKey & 0xFF] |= 0x80; }
     void release(int virtualKey) { keys[virtualKey & 0xFF] &= 0x7F; }
@@ -74,9 +75,10 @@ public:
         }
     }
     UINT mapVirtualKey(UINT code, UINT mapType) override {
-        if (mapType != 0) return 0;
-        auto it = scanCodes.find(code);
-        return it == scanCodes.end() ? 0 : it->second;
+        const std::map<UINT, UINT>* table = mapType == 0 ? &scanCodes : mapType == MAPVK_VSC_TO_VK_EX ? &sidedKeys : nullptr;
+        if (!table) return 0;
+        auto it = table->find(code);
+        return it == table->end() ? 0 : it->second;
     }
     HKL getKeyboardLayout(DWORD) override { return layout; }
     bool getKeyboardLayoutName(wchar_t (&name)[KL_NAMELENGTH]) override {

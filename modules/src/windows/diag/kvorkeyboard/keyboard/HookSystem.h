@@ -1,0 +1,33 @@
+#pragma once
+// The Windows hook calls, behind an interface so that tests can see what the
+// hook procedures install, forward and remove. Win32HookSystem only forwards.
+#include <windows.h>
+
+#include "system/KeyboardInput.h"
+
+namespace kvorkeyboard {
+
+class HookSystem {
+public:
+    virtual ~HookSystem() = default;
+
+    virtual HHOOK setWindowsHookEx(int idHook, HOOKPROC procedure, HINSTANCE module, DWORD threadId) = 0;
+    virtual LRESULT callNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) = 0;
+    // Callers do not look at the result: a hook that will not go is gone with the thread.
+    virtual void unhookWindowsHookEx(HHOOK hook) = 0;
+    virtual DWORD getCurrentThreadId() = 0;
+    // The module's instance handle, which a global hook must name.
+    virtual HINSTANCE instanceHandle() = 0;
+    virtual DWORD getLastError() = 0;
+};
+
+// What the hook procedures talk to. Windows calls them with nothing but the
+// hook's arguments, so they find their system here: the real one unless a
+// test has put in its own.
+struct HookEnvironment {
+    HookSystem* hooks;
+    KeyboardInput* keyboard;
+};
+HookEnvironment& hookEnvironment();
+
+}  // namespace kvorkeyboard
