@@ -25,6 +25,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wineserver -w
 fi
+# This Wine does not find the fonts of the fonts-wine package by itself, and
+# GDI+ then has no "MS Shell Dlg" (Tahoma) to draw with; give the prefix a copy.
+kvo_fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$kvo_fonts/tahoma.ttf" ] && [ -d /usr/share/wine/fonts ]; then
+    mkdir -p "$kvo_fonts"
+    cp /usr/share/wine/fonts/*.ttf "$kvo_fonts/"
+fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
 

@@ -1,0 +1,3 @@
+#pragma once
+#define IDD_KEYPRESS_HOST 100
+#define IDC_KEYPRESS 101
