@@ -140,6 +140,10 @@ TEST_F(MediaCenterDialog, InstructionsBoxHoldsFiveLinesComposedOnce) {
                                  localizedText(TextId::msgMCSubInstruction2);
     EXPECT_EQ(textOf(dialog.GetDlgItem(IDC_INSTRUCTIONS)), expected);
     EXPECT_EQ(dialog.GetDlgItem(IDC_INSTRUCTIONS)->SendMessage(EM_GETLINECOUNT), 5);
+    DWORD selectionStart = 0, selectionEnd = 0;
+    dialog.GetDlgItem(IDC_INSTRUCTIONS)->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
+                                                     reinterpret_cast<LPARAM>(&selectionEnd));
+    EXPECT_EQ(selectionStart, selectionEnd) << "opened with the instructions highlighted";
     dialog.DestroyWindow();
 
     CTestedDialog second(nullptr, environment.keyboard);
