@@ -84,6 +84,13 @@ kvo::String textOf(const CWnd* window) {
     return text;
 }
 
+// Alt+F as the low-level hook would deliver it, from inside a message loop.
+void CALLBACK pressAltF(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    KBDLLHOOKSTRUCT event{'F', 0x21, LLKHF_ALTDOWN, 0, 0};
+    KeyboardHookProc(HC_ACTION, WM_SYSKEYDOWN, reinterpret_cast<LPARAM>(&event));
+}
+
 class MediaCenterDialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -235,11 +242,6 @@ TEST_F(MediaCenterDialog, ButtonsEndTheTestAndTheLastEndingWins) {
 TEST_F(MediaCenterDialog, ShortcutEndsAModalRunWithItsResult) {
     dialog.DestroyWindow();
     CTestedDialog modal(nullptr, environment.keyboard);
-    static const TIMERPROC pressAltF = [](HWND, UINT, UINT_PTR timer, DWORD) {
-        ::KillTimer(nullptr, timer);
-        KBDLLHOOKSTRUCT event{'F', 0x21, LLKHF_ALTDOWN, 0, 0};
-        KeyboardHookProc(HC_ACTION, WM_SYSKEYDOWN, reinterpret_cast<LPARAM>(&event));
-    };
     ASSERT_NE(::SetTimer(nullptr, 0, 10, pressAltF), 0u);
     EXPECT_EQ(modal.DoModal(), IDCANCEL);
     EXPECT_EQ(modal.getResult(), vemo5::TestResult::FAIL());
