@@ -113,6 +113,9 @@ protected:
         KBDLLHOOKSTRUCT event{vk, scan, flags, ++time, 0};
         return KeyboardHookProc(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
     }
+    void click(int id) {
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.GetDlgItem(id)->m_hWnd));
+    }
     HWND display() const { return dialog.GetDlgItem(IDC_KEY_PRESSED)->m_hWnd; }
 
     afx::GdiplusSession gdiplus;
@@ -231,10 +234,29 @@ TEST_F(MediaCenterDialog, ButtonsEndTheTestAndTheLastEndingWins) {
         {IDC_ABORT, vemo5::TestResult::USERABORTED()},
     };
     for (const auto& c : cases) {
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(c.id, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(c.id)->m_hWnd));
+        click(c.id);
         EXPECT_EQ(dialog.getResult(), c.result) << c.id;
     }
+}
+
+// Outside a host run the host notes each event in its log: that is where
+// the reports are counted.
+TEST_F(MediaCenterDialog, EveryFailReportsUserClickedFailOnceAndNoOtherEndingDoes) {
+    kvo::ScopedLogCapture capture{1};
+    click(IDC_FAIL);
+    key(WM_SYSKEYDOWN, 'F', 0x21, LLKHF_ALTDOWN);
+    click(IDC_PASS);
+    click(IDC_ABORT);
+    key(WM_SYSKEYDOWN, 'P', 0x19, LLKHF_ALTDOWN);
+    key(WM_SYSKEYDOWN, 'X', 0x2D, LLKHF_ALTDOWN);
+    int reports = 0;
+    for (const auto& entry : capture.sink().entries()) {
+        if (entry.logger != "vemo5.Host" || entry.message.find("Event") == std::string::npos) continue;
+        ++reports;
+        EXPECT_NE(entry.message.find("UserClickedFail"), std::string::npos) << entry.message;
+        EXPECT_NE(entry.message.find("CMediaCenterKeyboardTest (277)"), std::string::npos) << entry.message;
+    }
+    EXPECT_EQ(reports, 2);
 }
 
 // A modal run as the run driver makes it: the shortcut arrives through the
