@@ -1,5 +1,6 @@
-// The frame with the real simple page after a few keystrokes: no control
-// may overlap another, stick out of its group or window, or cut its text.
+// The frame with the real simple page after a few keystrokes, run by the
+// host with the module's own catalogs in English and German: no control may
+// overlap another, stick out of its group or window, or cut its text.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include "afx/Gdi.h"
 #include "chooser/InteractiveTestDlg.h"
+#include "frame/ModuleCallbacks.h"
 #include "frame/ModuleParameters.h"
 #include "frame/ModuleRegistration.h"
 #include "keyboard/testing/FakeHookSystem.h"
@@ -23,6 +25,8 @@ using namespace kvorkeyboard;
 namespace {
 
 vemo5::TestResult runNothing(const vemo5::DiagDevice&) { return vemo5::TestResult::PASS(); }
+
+std::vector<std::string> g_problems;
 
 struct Control {
     HWND window;
@@ -110,30 +114,15 @@ void holdForScreenshot() {
     }
 }
 
-}  // namespace
-
-TEST(FrameLayoutTest, SimpleTestInItsFrameHasNothingClippedOrOverlapping) {
-    static const bool registered = [] {
-        RegisterTestsAndEvents({runNothing, runNothing, runNothing, runNothing});
-        if (!parameterHandle(ParameterId::ImagesPath)) CreateModuleParameters();
-        return true;
-    }();
-    ASSERT_TRUE(registered);
-    ASSERT_TRUE(parameterHandle(ParameterId::ImagesPath)->setValue(KVORKEYBOARD_TEST_IMAGES_DIR));
-    kvorkeyboard::testing::ScopedHookEnvironment env;
-    env.keyboard.toUnicode = [](UINT vk, UINT, const BYTE*, wchar_t* buffer, int, HKL) {
-        if (vk < 'A' || vk > 'Z') return 0;
-        buffer[0] = static_cast<wchar_t>(std::towlower(vk));
-        return 1;
-    };
-    env.keyboard.setToggled(VK_NUMLOCK, true);
+// Stands in for the simple test's run function: shows the frame as the
+// operator would see it after a few keys and records what is wrong with it.
+vemo5::TestResult checkSimpleTestFrame(const vemo5::DiagDevice&) {
     afx::GdiplusSession gdiplus;
-
     CInteractiveTestDlg frame(nullptr, 1261, false);
-    ASSERT_TRUE(frame.Create(IDD_INTERACTIVE_TEST));
+    if (!frame.Create(IDD_INTERACTIVE_TEST)) return vemo5::TestResult::INTERNALERROR();
     const HWND pageWindow = GetWindow(frame.GetDlgItem(IDC_TEST_AREA)->m_hWnd, GW_CHILD);
     auto* page = dynamic_cast<CSimpleKeyboardTest*>(CWnd::FromHandlePermanent(pageWindow));
-    ASSERT_NE(page, nullptr);
+    if (!page) return vemo5::TestResult::INTERNALERROR();
     const DWORD keys[][3] = {{'K', 0x25, 1000}, {'K', 0x25, 1500}, {'B', 0x30, 2000}, {VK_LSHIFT, 0x2A, 2500}};
     for (const auto& key : keys) {
         KBDLLHOOKSTRUCT down{key[0], key[1], 0, key[2], 0};
@@ -143,10 +132,40 @@ TEST(FrameLayoutTest, SimpleTestInItsFrameHasNothingClippedOrOverlapping) {
     page->keyboardHookHandler(WM_KEYUP, reinterpret_cast<LPARAM>(&up));
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    RedrawWindow(frame.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
-    EXPECT_EQ(layoutProblems(frame.m_hWnd), std::vector<std::string>{}) << "frame";
-    EXPECT_EQ(layoutProblems(pageWindow), std::vector<std::string>{}) << "simple page";
+    for (const std::string& problem : layoutProblems(frame.m_hWnd)) g_problems.push_back("frame " + problem);
+    for (const std::string& problem : layoutProblems(pageWindow)) g_problems.push_back("page " + problem);
     holdForScreenshot();
     frame.DestroyWindow();
+    return vemo5::TestResult::PASS();
 }
+
+void checkInLanguage(const char* language) {
+    RegisterTestsAndEvents({runNothing, runNothing, checkSimpleTestFrame, runNothing});
+    vemo5::DiagModule::setModuleInitCallback(ModuleInit);
+    vemo5::DiagModule::setModuleExitCallback(ModuleExit);
+    kvorkeyboard::testing::ScopedHookEnvironment env;
+    env.keyboard.toUnicode = [](UINT vk, UINT, const BYTE*, wchar_t* buffer, int, HKL) {
+        if (vk < 'A' || vk > 'Z') return 0;
+        buffer[0] = static_cast<wchar_t>(std::towlower(vk));
+        return 1;
+    };
+    env.keyboard.setToggled(VK_NUMLOCK, true);
+
+    std::string images = std::string("ImagesPath=") + KVORKEYBOARD_TEST_IMAGES_DIR;
+    std::string results = std::string(KVORKEYBOARD_TEST_RESULTS_DIR) + "/" + language;
+    std::vector<std::string> args = {"kvorkeyboard.mlx", "--test", "SimpleKeyboardTest", "--language", language,
+                                     "--texts", KVORKEYBOARD_TEST_TEXTS_DIR, "--results", results,
+                                     "--param", images};
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    vemo5::DiagModule::setCmdLineArgs(static_cast<int>(argv.size()), argv.data());
+    EXPECT_EQ(vemo5::DiagModule::start(), 0) << "the check ran and passed";
+    EXPECT_EQ(g_problems, std::vector<std::string>{}) << language;
+}
+
+}  // namespace
+
+// One language a process: the host runs once.
+TEST(FrameLayoutTest, EnglishFrameWithTheSimpleTestHasNothingCutOrOverlapping) { checkInLanguage("en"); }
+TEST(FrameLayoutTest, GermanFrameWithTheSimpleTestHasNothingCutOrOverlapping) { checkInLanguage("de"); }
