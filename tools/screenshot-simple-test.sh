@@ -8,10 +8,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 tools/install-deps.sh
 cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win --target kvorkeyboard_chooser_layout_tests >/dev/null
+cmake --build build/win --target kvorkeyboard_chooser_host_tests >/dev/null
 source tools/wine-session.sh build/win
 trap kvo_end_wine_session EXIT
-tests=build/win/modules/src/windows/diag/kvorkeyboard/chooser/kvorkeyboard_chooser_layout_tests.exe
+tests=build/win/modules/src/windows/diag/kvorkeyboard/chooser/kvorkeyboard_chooser_host_tests.exe
 texts=modules/src/windows/diag/kvorkeyboard/texts
 out=build/win/screenshots
 mkdir -p "$out"
