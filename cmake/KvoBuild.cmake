@@ -17,14 +17,15 @@ set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 include(GoogleTest)
 
-# kvo_add_test(<name> SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
-# Windows programs run under Wine through the cross-compiling emulator.
+# kvo_add_test(<name> SOURCES ... LIBS ... [PROPERTIES ...]): a GoogleTest program
+# registered with CTest, each test with the given extra properties. Windows
+# programs run under Wine through the cross-compiling emulator.
 function(kvo_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     # The host's TestResult::FAIL() would collide with GoogleTest's FAIL macro.
     target_compile_definitions(${name} PRIVATE GTEST_DONT_DEFINE_FAIL=1)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                         PROPERTIES TIMEOUT 120)
+                         PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
