@@ -18,8 +18,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 
 # kvo_add_test(<name> SOURCES ... LIBS ... [PROPERTIES ...]): a GoogleTest program
-# registered with CTest, each test with the given extra properties. Windows
-# programs run under Wine through the cross-compiling emulator.
+# registered with CTest; PROPERTIES are added to each of its tests (e.g. a
+# RESOURCE_LOCK for tests that share the machine). Windows programs run under
+# Wine through the cross-compiling emulator.
 function(kvo_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})

@@ -1,10 +1,10 @@
-// The executable's entry: registration during static initialisation, then
-// the host's whole sequence from wWinMain.
-#include <windows.h>
-
+// Static initialisation of the executable: the application object first,
+// then the tests and events. The framework's wWinMain runs the application.
+#include "KeyboardApp.h"
 #include "KeyboardInteractiveTest.h"
 #include "frame/ModuleRegistration.h"
-#include "frame/ModuleRunner.h"
+
+CKeyboardApp theApp;
 
 namespace {
 
@@ -19,7 +19,3 @@ const bool g_registered = [] {
 }();
 
 }  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
-    return kvorkeyboard::RunModule(kvo::String(commandLine), vemo5::DiagModule::start);
-}

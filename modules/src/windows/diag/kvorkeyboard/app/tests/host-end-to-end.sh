@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The module under the real host, as a diagnostics suite would drive it:
+# the listing, one run with its reports and log, and every kind of bad input.
+# Usage: host-end-to-end.sh <wine runner> <KVOrKeyboard.dmt> <scratch folder>
+set -u
+runner=$1 module=$2 scratch=$3
+rm -rf "$scratch" && mkdir -p "$scratch"
+failures=0
+# A Windows program reads "/x" as a folder of drive C:; Z: is the Unix root.
+win_scratch="Z:$scratch"
+
+fail() {
+    echo "FAILED: $*"
+    failures=$((failures + 1))
+}
+
+# Runs the module; its output (without Wine's CRs) lands in $scratch/out and $scratch/err.
+run() {
+    "$runner" "$module" "$@" >"$scratch/out" 2>"$scratch/err"
+    code=$?
+    sed -i 's/\r$//' "$scratch/out" "$scratch/err"
+}
+
+expect_code() {
+    [ "$code" -eq "$1" ] || fail "$2: exit code $code, expected $1 (stderr: $(cat "$scratch/err"))"
+}
+
+run --list
+expect_code 0 "--list"
+cat >"$scratch/expected-list" <<'LIST'
+Tests:
+  KeyboardInteractiveTest
+    szLayoutToShow STRING default ""
+    bUseSimpleUi BOOLEAN default ""
+    bEnablePassAfterAllPressed BOOLEAN default ""
+    szDefaultTestToShow STRING default ""
+  KeyboardLayoutTest
+    szLayoutToShow STRING default ""
+    bEnablePassAfterAllPressed BOOLEAN default ""
+  SimpleKeyboardTest
+    bUseSimpleUi BOOLEAN default ""
+  MediaCenterKeyboardTest
+Parameters:
+  bSuppressKbManagerParam BOOLEAN default "" module-wide
+  ResourcesPath STRING default "" module-wide
+  LayoutsPath STRING default "" module-wide
+  ImagesPath STRING default "" module-wide
+  bForceKeyPressDefault BOOLEAN default "" module-wide
+  bForceKeyPressDefaultExceptEnglish BOOLEAN default "" module-wide
+  bDisableAbortKeyboardShortcut BOOLEAN default "" module-wide
+  bDisablePassKeyboardShortcut BOOLEAN default "" module-wide
+  bDisableFailKeyboardShortcut BOOLEAN default "" module-wide
+  bDisableResetKeyboardShortcut BOOLEAN default "" module-wide
+  szDefaultTestToShow STRING default "" per-test
+  szLayoutToShow STRING default "" per-test
+  bEnablePassAfterAllPressed BOOLEAN default "" per-test
+  bUseSimpleUi BOOLEAN default "" per-test
+Events:
+  UserClickedFail
+  InvalidLayout
+  LayoutLoadFailed
+LIST
+diff -u "$scratch/expected-list" "$scratch/out" || fail "--list output differs"
+
+run --version
+expect_code 0 "--version"
+[ "$(cat "$scratch/out")" = "5.0.000000001" ] || fail "--version printed '$(cat "$scratch/out")'"
+
+results="$scratch/results" log="$scratch/module.log"
+run --test SimpleKeyboardTest --results "Z:$results" --log "Z:$log" --param bUseSimpleUi=yes --language de
+expect_code 3 "a run whose test reports an internal error"
+grep -q '^INTERNALERROR SimpleKeyboardTest ' "$scratch/out" || fail "no summary line: $(cat "$scratch/out")"
+grep -q '"result": "INTERNALERROR"' "$results/results.json" || fail "results.json lacks the result"
+grep -q '"bUseSimpleUi": "yes"' "$results/results.json" || fail "results.json lacks the parameter value"
+grep -q '<testcase classname="kvorkeyboard.mlx" name="SimpleKeyboardTest"' "$results/results.xml" ||
+    fail "results.xml lacks the test case"
+grep -q '<error type="INTERNALERROR"' "$results/results.xml" || fail "results.xml lacks the error"
+# Wine refuses to change the accessibility keys, so the guard's failure path logs.
+grep -q "sticky keys" "$log" || fail "the log lacks the accessibility guard's lines"
+
+printf '[parameters]\nbUseSimpleUi\n' >"$scratch/malformed.ini"
+bad_inputs=(
+    "--bogus"
+    "--test NoSuchTest"
+    "--test"
+    "--language xx"
+    "--param bUseSimpleUi=maybe"
+    "--param bNoSuchParameter=1"
+    "--settings $win_scratch/missing.ini"
+    "--settings $win_scratch/malformed.ini"
+)
+for input in "${bad_inputs[@]}"; do
+    rm -rf "$results"
+    # shellcheck disable=SC2086  # each entry is a list of arguments
+    run $input --results "Z:$results"
+    expect_code 64 "$input"
+    [ "$(wc -l <"$scratch/err")" -eq 1 ] || fail "$input: expected one line on stderr, got: $(cat "$scratch/err")"
+    [ ! -e "$results/results.json" ] || fail "$input: a report was written"
+done
+
+[ "$failures" -eq 0 ] && echo "all end-to-end checks passed"
+exit "$failures"

@@ -1,0 +1,133 @@
+#include "environment/InputEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "kvo/Logging.h"
+#include "system/testing/FakeInputMethodSystem.h"
+#include "system/testing/FakeKeyboardInput.h"
+
+using namespace kvorkeyboard;
+using kvorkeyboard::testing::FakeInputMethodSystem;
+using kvorkeyboard::testing::FakeKeyboardInput;
+
+namespace {
+
+const char kLoadFailed[] =
+    "3:Failed to load IMM32.dll to disable IME for Asian language keyboard testing.  Some keys may not function "
+    "correctly within the test.";
+const char kSymbolMissing[] =
+    "3:Failed to find ImmDisableIME symbol in IMM32.dll to disable IME for Asian language keyboard testing.  Some "
+    "keys may not function correctly within the test.";
+const char kDisableFailed[] =
+    "3:Failed to disable IME for Asian language keyboard testing.  Some keys may not function correctly within the "
+    "test.";
+const char kAttempting[] = "1:Attempting to disable IME for Asian language keyboard testing";
+
+class LayoutRecordingKeyboard : public FakeKeyboardInput {
+public:
+    std::vector<UINT> loadFlags;
+    HKL loadKeyboardLayout(const wchar_t* layoutId, UINT flags) override {
+        loadFlags.push_back(flags);
+        return FakeKeyboardInput::loadKeyboardLayout(layoutId, flags);
+    }
+};
+
+class InputEnvironmentTest : public ::testing::Test {
+protected:
+    std::vector<std::string> messages() {
+        std::vector<std::string> out;
+        for (const auto& e : m_capture.sink().entries()) {
+            EXPECT_EQ(e.logger, "kvorkeyboard.KeyboardInteractiveTest");
+            out.push_back(std::to_string(e.level) + ":" + e.message.substr(e.message.find(' ') + 1));
+        }
+        return out;
+    }
+
+    FakeInputMethodSystem inputMethod;
+    LayoutRecordingKeyboard keyboard;
+    kvo::ScopedLogCapture m_capture{1};
+};
+
+}  // namespace
+
+TEST_F(InputEnvironmentTest, EastAsianHostLanguagesDisableTheImeForEveryThreadAndReleaseImm32) {
+    for (const vemo5::Language& language :
+         {vemo5::Language::ja(), vemo5::Language::ko(), vemo5::Language::zh_cn(), vemo5::Language::zh_tw()}) {
+        SCOPED_TRACE(language.code());
+        inputMethod.disabledThreads.clear();
+        m_capture.sink().clear();
+        DisableImeForAsianLanguages(language, inputMethod);
+        EXPECT_EQ(inputMethod.disabledThreads, std::vector<DWORD>{0xFFFFFFFF});
+        EXPECT_EQ(inputMethod.librariesLoaded, 0);
+        EXPECT_EQ(messages(), std::vector<std::string>{kAttempting});
+    }
+}
+
+TEST_F(InputEnvironmentTest, OtherHostLanguagesLeaveTheImeAloneSilently) {
+    for (const vemo5::Language& language :
+         {vemo5::Language::en(), vemo5::Language::de(), vemo5::Language::fr(), vemo5::Language("zh")}) {
+        DisableImeForAsianLanguages(language, inputMethod);
+    }
+    EXPECT_TRUE(inputMethod.disabledThreads.empty());
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(InputEnvironmentTest, EachImeFailureIsLoggedOnceAndIgnored) {
+    struct Case {
+        bool libraryMissing, symbolMissing, disableFails;
+        const char* message;
+        std::size_t calls;
+    };
+    for (const Case& c : {Case{true, false, false, kLoadFailed, 0}, Case{false, true, false, kSymbolMissing, 0},
+                          Case{false, false, true, kDisableFailed, 1}}) {
+        SCOPED_TRACE(c.message);
+        FakeInputMethodSystem failing;
+        failing.libraryMissing = c.libraryMissing;
+        failing.symbolMissing = c.symbolMissing;
+        failing.disableFails = c.disableFails;
+        m_capture.sink().clear();
+        DisableImeForAsianLanguages(vemo5::Language::ja(), failing);
+        EXPECT_EQ(messages(), (std::vector<std::string>{kAttempting, c.message}));
+        EXPECT_EQ(failing.disabledThreads.size(), c.calls);
+        EXPECT_EQ(failing.librariesLoaded, 0);
+    }
+}
+
+TEST_F(InputEnvironmentTest, EuropeanAndSecondCountryUsersGetTheUsVariantOfTheActiveLayout) {
+    struct Case {
+        LANGID user;
+        const wchar_t* active;
+        const wchar_t* loaded;
+    };
+    for (const Case& c : {Case{0x0407, L"00000407", L"00000409"}, Case{0x0804, L"00000804", L"00000409"},
+                          Case{0x0809, L"00000809", L"00000409"}, Case{0x040A, L"00010407", L"00010409"},
+                          Case{0x0416, L"00000416", L"00000409"}, Case{0x0410, L"00000410", L"00000409"},
+                          Case{0x040C, L"0000040C", L"00000409"}, Case{0x0413, L"00020413", L"00020409"},
+                          Case{0x0807, L"", L"0409"}, Case{0x0C07, L"12", L"120409"}}) {
+        SCOPED_TRACE(c.user);
+        keyboard.loadedLayouts.clear();
+        inputMethod.userLanguage = c.user;
+        ActivateUsLayoutForMediaCenter(c.active, inputMethod, keyboard);
+        EXPECT_EQ(keyboard.loadedLayouts, std::vector<std::wstring>{c.loaded});
+    }
+    EXPECT_EQ(keyboard.loadFlags, std::vector<UINT>(10, KLF_ACTIVATE));
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(InputEnvironmentTest, OtherUsersKeepTheirLayout) {
+    for (LANGID user : {0x0409, 0x0411, 0x0419, 0x0C09, 0x0412}) {
+        inputMethod.userLanguage = user;
+        ActivateUsLayoutForMediaCenter(L"00000409", inputMethod, keyboard);
+    }
+    EXPECT_TRUE(keyboard.loadedLayouts.empty());
+}
+
+TEST_F(InputEnvironmentTest, ALayoutThatWillNotLoadIsLoggedAndIgnored) {
+    inputMethod.userLanguage = 0x0407;
+    keyboard.loadResult = nullptr;
+    ActivateUsLayoutForMediaCenter(L"00000407", inputMethod, keyboard);
+    EXPECT_EQ(messages(), std::vector<std::string>{"3:-->Unble to load an activate layout"});
+}

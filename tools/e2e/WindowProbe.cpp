@@ -1,0 +1,95 @@
+// Answers questions about the Windows side that X11 tools cannot: where a
+// dialog's control is on the screen (so a test can click it like a person),
+// and the keyboard settings a run must leave as it found them.
+//
+//   WindowProbe rect <window title> <control id>   -> "left top right bottom"
+//   WindowProbe text <window title> <control id>   -> the control's text (UTF-8)
+//   WindowProbe state                              -> one "name=value" per line
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND findControl(const wchar_t* title, int controlId) {
+    const HWND window = ::FindWindowW(nullptr, title);
+    if (!window || controlId == 0) return window;
+    return ::GetDlgItem(window, controlId);
+}
+
+// Dialogs hosted inside another dialog's page: search every descendant.
+HWND findDescendant(const wchar_t* title, int controlId) {
+    const HWND window = ::FindWindowW(nullptr, title);
+    if (!window || controlId == 0) return window;
+    struct Search {
+        int id;
+        HWND found;
+    } search{controlId, nullptr};
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child)) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void printUtf8(const std::wstring& text) {
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+    std::printf("%s\n", utf8.c_str());
+}
+
+int printRect(const wchar_t* title, int controlId) {
+    HWND control = findControl(title, controlId);
+    if (!control) control = findDescendant(title, controlId);
+    RECT rect;
+    if (!control || !::GetWindowRect(control, &rect)) return 1;
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+int printText(const wchar_t* title, int controlId) {
+    HWND control = findControl(title, controlId);
+    if (!control) control = findDescendant(title, controlId);
+    if (!control) return 1;
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    printUtf8(text);
+    return 0;
+}
+
+template <class Setting>
+void printFlags(const char* name, UINT action, Setting setting) {
+    setting.cbSize = sizeof(setting);
+    if (::SystemParametersInfoW(action, sizeof(setting), &setting, 0))
+        std::printf("%s=%lu\n", name, static_cast<unsigned long>(setting.dwFlags));
+    else
+        std::printf("%s=unreadable\n", name);
+}
+
+int printState() {
+    printFlags("stickykeys", SPI_GETSTICKYKEYS, STICKYKEYS{});
+    printFlags("togglekeys", SPI_GETTOGGLEKEYS, TOGGLEKEYS{});
+    printFlags("filterkeys", SPI_GETFILTERKEYS, FILTERKEYS{});
+    std::printf("numlock=%d\n", ::GetKeyState(VK_NUMLOCK) & 1);
+    std::printf("capslock=%d\n", ::GetKeyState(VK_CAPITAL) & 1);
+    std::printf("scrolllock=%d\n", ::GetKeyState(VK_SCROLL) & 1);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wcscmp(argv[1], L"state") == 0) return printState();
+    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], _wtoi(argv[3]));
+    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) return printText(argv[2], _wtoi(argv[3]));
+    std::fprintf(stderr, "usage: WindowProbe rect|text <window title> <control id> | state\n");
+    return 64;
+}

@@ -1,0 +1,134 @@
+"""Drives KVOrKeyboard.dmt under Wine the way an operator would.
+
+Keystrokes and clicks are real X input (xdotool, XTEST), so they travel the
+whole way through Wine's keyboard driver into the module's hooks. Windows are
+found by their titles; WindowProbe.exe answers where a control sits on the
+screen and how the keyboard settings stand. The caller provides the display
+and the Wine prefix (tools/wine-session.sh).
+"""
+import json
+import os
+import pathlib
+import subprocess
+import time
+
+
+class E2EError(AssertionError):
+    pass
+
+
+def _run(*command, timeout=30):
+    return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+
+
+class Session:
+    """One run of the module with the given host arguments."""
+
+    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None):
+        self.build_dir = pathlib.Path(build_dir)
+        self.results_dir = pathlib.Path(results_dir)
+        self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
+        self.module = self.build_dir / "modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt"
+        self.probe = self.build_dir / "tools/e2e/WindowProbe.exe"
+        self.host_args = ["--results", str(self.results_dir), "--log", str(self.results_dir / "module.log"),
+                          "--log-level", "1", *host_args]
+        self.process = None
+        self.output = ""
+
+    def __enter__(self):
+        self.results_dir.mkdir(parents=True, exist_ok=True)
+        self.screenshots_dir.mkdir(parents=True, exist_ok=True)
+        self.process = subprocess.Popen(["wine", str(self.module), *self.host_args],
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        return self
+
+    def __exit__(self, *exc):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    # --- windows -----------------------------------------------------------
+    def window(self, title, timeout=30):
+        """The X window whose title is exactly `title`, once it is mapped."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = _run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
+            if found:
+                return found[-1]
+            if self.process.poll() is not None:
+                raise E2EError(f"the module ended (exit {self.process.returncode}) before '{title}' appeared")
+            time.sleep(0.2)
+        raise E2EError(f"no window '{title}' within {timeout} s")
+
+    def focus(self, window):
+        _run("xdotool", "windowfocus", "--sync", window)
+        time.sleep(0.3)
+
+    def control_rect(self, title, control_id):
+        answer = _run("wine", str(self.probe), "rect", title, str(control_id))
+        if answer.returncode != 0:
+            raise E2EError(f"control {control_id} of '{title}' not found")
+        return tuple(int(v) for v in answer.stdout.split())
+
+    def control_text(self, title, control_id):
+        answer = _run("wine", str(self.probe), "text", title, str(control_id))
+        if answer.returncode != 0:
+            raise E2EError(f"control {control_id} of '{title}' not found")
+        return answer.stdout.rstrip("\r\n")
+
+    def click(self, title, control_id):
+        left, top, right, bottom = self.control_rect(title, control_id)
+        _run("xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2),
+             "click", "1")
+        time.sleep(0.3)
+
+    def close_box(self, window):
+        """The title bar's close button, as Wine draws it for undecorated windows."""
+        _run("xdotool", "windowclose", window)
+
+    # --- keyboard ----------------------------------------------------------
+    def keys(self, *names, delay_ms=80):
+        """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
+        if names:
+            _run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
+            time.sleep(0.2)
+
+    def hold(self, name, seconds):
+        _run("xdotool", "keydown", name)
+        time.sleep(seconds)
+        _run("xdotool", "keyup", name)
+        time.sleep(0.2)
+
+    def chord(self, *names):
+        """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
+        for name in names:
+            _run("xdotool", "keydown", name)
+        for name in reversed(names):
+            _run("xdotool", "keyup", name)
+        time.sleep(0.2)
+
+    # --- evidence ----------------------------------------------------------
+    def screenshot(self, window, name):
+        path = self.screenshots_dir / f"{name}.png"
+        _run("import", "-window", window, str(path))
+        return path
+
+    def settings(self):
+        answer = _run("wine", str(self.probe), "state")
+        return dict(line.strip().split("=", 1) for line in answer.stdout.splitlines() if "=" in line)
+
+    def wait(self, timeout=60):
+        try:
+            self.output, _ = self.process.communicate(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.output, _ = self.process.communicate()
+            raise E2EError(f"the module did not end within {timeout} s")
+        return self.process.returncode
+
+    def results(self):
+        return json.loads((self.results_dir / "results.json").read_text(encoding="utf-8"))
+
+    def log(self):
+        path = self.results_dir / "module.log"
+        return path.read_text(encoding="utf-8", errors="replace") if path.exists() else ""
