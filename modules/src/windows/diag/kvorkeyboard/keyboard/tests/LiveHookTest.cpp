@@ -7,68 +7,32 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/KeyboardTest.h"
-#include "keyboard/HookKeyboardHandler.h"
-#include "keyboard/KeyboardHook.h"
-#include "keyboard/LLHookKeyboardHandler.h"
+#include "keyboard/testing/CapturePage.h"
 
 using namespace kvorkeyboard;
+using kvorkeyboard::testing::CapturedKey;
 
 namespace {
 
 constexpr UINT IDD_LIVE = 300;
 
-struct Seen {
-    int action;
-    std::string name;
-    bool operator==(const Seen& o) const { return action == o.action && name == o.name; }
-};
-std::ostream& operator<<(std::ostream& out, const Seen& s) { return out << s.action << " " << s.name; }
-
-// A page that installs the hook of its kind while its window exists.
-class CLivePage : public CKeyboardTest {
-public:
-    explicit CLivePage(bool threadLocal) : CKeyboardTest(IDD_LIVE, nullptr), m_threadLocal(threadLocal) {}
-    ~CLivePage() override { KeyboardHook::uninstall(); }
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        KeyboardHook::install(this, m_threadLocal);
-        return TRUE;
+// Keeps the keys this test synthesised; the display's own keys are none of its business.
+struct CLowLevelPage : kvorkeyboard::testing::CLowLevelCapturePage {
+    CLowLevelPage() : CLowLevelCapturePage(IDD_LIVE) {
+        onKey = [this](const CapturedKey& k) { seen.push_back(k); };
     }
-    kvo::String getInstructions() override { return {}; }
-    kvo::String getSubInstruction1() override { return {}; }
-    kvo::String getSubInstruction2() override { return {}; }
-
-    std::vector<Seen> seen;
-
-private:
-    bool m_threadLocal;
-};
-
-class CLowLevelPage : public CLivePage {
-public:
-    CLowLevelPage() : CLivePage(false) {}
     LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override {
-        const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        if (!(event.flags & LLKHF_INJECTED)) return 0;  // the display's own keys are none of this test's business
-        const int action = handler.handleKeystroke(wParam, lParam);
-        seen.push_back({action, handler.getKeyText().toUtf8()});
-        return handler.shouldBlockKey();
+        if (!(reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->flags & LLKHF_INJECTED)) return 0;
+        return CLowLevelCapturePage::keyboardHookHandler(wParam, lParam);
     }
-    LLHookKeyboardHandler handler;
+    std::vector<CapturedKey> seen;
 };
 
-// The layout test's kind: a message hook on the dialog's thread, which sees
-// keys on their way to the focused window.
-class CThreadPage : public CLivePage {
-public:
-    CThreadPage() : CLivePage(true) {}
-    LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override {
-        const int action = handler.handleKeystroke(wParam, lParam);
-        seen.push_back({action, std::to_string(handler.getScanCode())});
-        return 1;
+struct CThreadPage : kvorkeyboard::testing::CThreadCapturePage {
+    CThreadPage() : CThreadCapturePage(IDD_LIVE) {
+        onKey = [this](const CapturedKey& k) { seen.push_back(k); };
     }
-    HookKeyboardHandler handler;
+    std::vector<CapturedKey> seen;
 };
 
 void pumpFor(DWORD milliseconds) {
@@ -110,13 +74,13 @@ TEST(LiveLowLevelHook, SynthesisedKeysReachTheTestThroughItsHandler) {
     send(VK_RCONTROL, 0x1D, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
     send(VK_LCONTROL, 0x1D, KEYEVENTF_KEYUP);
     tap(VK_LWIN, 0x5B, KEYEVENTF_EXTENDEDKEY);
-    const std::vector<Seen> expected{
-        {KEY_PRESSED, "a"}, {KEY_REPEATED, "a"}, {KEY_RELEASED, "a"},
-        {KEY_PRESSED, "keyEnter"}, {KEY_RELEASED, "keyEnter"},
-        {KEY_PRESSED, "keyNumEnter"}, {KEY_RELEASED, "keyNumEnter"},
-        {KEY_PRESSED, "keyLeftCtrl"}, {KEY_REPEATED, "keyRightCtrl"}, {KEY_RELEASED, "keyRightCtrl"},
-        {KEY_IGNORED, "keyLeftCtrl"},
-        {KEY_PRESSED, "keyLeftWindows"}, {KEY_RELEASED, "keyLeftWindows"},
+    const std::vector<CapturedKey> expected{
+        {KEY_PRESSED, 0x1E, "a"}, {KEY_REPEATED, 0x1E, "a"}, {KEY_RELEASED, 0x1E, "a"},
+        {KEY_PRESSED, 0x1C, "keyEnter"}, {KEY_RELEASED, 0x1C, "keyEnter"},
+        {KEY_PRESSED, 0x1C, "keyNumEnter"}, {KEY_RELEASED, 0x1C, "keyNumEnter"},
+        {KEY_PRESSED, 0x1D, "keyLeftCtrl"}, {KEY_REPEATED, 0x1D, "keyRightCtrl"},
+        {KEY_RELEASED, 0x1D, "keyRightCtrl"}, {KEY_IGNORED, 0x1D, "keyLeftCtrl"},
+        {KEY_PRESSED, 0x5B, "keyLeftWindows"}, {KEY_RELEASED, 0x5B, "keyLeftWindows"},
     };
     EXPECT_EQ(page.seen, expected);
     page.DestroyWindow();
@@ -144,11 +108,12 @@ TEST(LiveThreadHook, KeysForTheFocusedDialogAreClassifiedByTheirKeystrokeWord) {
     pumpFor(100);
     hold('A', 0x1E);
     tap(VK_RETURN, 0x1C, KEYEVENTF_EXTENDEDKEY);
-    tap(VK_RCONTROL, 0x1D, KEYEVENTF_EXTENDEDKEY);
-    const std::vector<Seen> expected{
-        {KEY_PRESSED, "30"}, {KEY_REPEATED, "30"}, {KEY_RELEASED, "30"},
-        {KEY_PRESSED, "284"}, {KEY_RELEASED, "284"},
-        {KEY_PRESSED, "285"}, {KEY_RELEASED, "285"},
+    // Only the left one: Wine maps scan 0x11D back to the left Ctrl key.
+    tap(VK_LCONTROL, 0x1D);
+    const std::vector<CapturedKey> expected{
+        {KEY_PRESSED, 0x1E, "a"}, {KEY_REPEATED, 0x1E, "a"}, {KEY_RELEASED, 0x1E, "a"},
+        {KEY_PRESSED, 0x11C, "keyNumEnter"}, {KEY_RELEASED, 0x11C, "keyNumEnter"},
+        {KEY_PRESSED, 0x1D, "keyLeftCtrl"}, {KEY_RELEASED, 0x1D, "keyLeftCtrl"},
     };
     EXPECT_EQ(page.seen, expected);
     page.DestroyWindow();
