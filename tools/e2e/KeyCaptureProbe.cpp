@@ -17,18 +17,6 @@ namespace {
 
 constexpr UINT IDD_KEY_CAPTURE = 100;
 
-void pumpFor(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -49,7 +37,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!page->Create(IDD_KEY_CAPTURE, nullptr)) return 1;
     std::printf("ready\n");
     std::fflush(stdout);
-    pumpFor(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
+    pumpMessagesFor(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
     page->DestroyWindow();
     return 0;
 }

@@ -73,4 +73,18 @@ public:
     HookKeyboardHandler handler;
 };
 
+// Runs the thread's messages for a while: low-level hooks are called from
+// inside message retrieval, so keys only arrive while this runs.
+inline void pumpMessagesFor(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+}
+
 }  // namespace kvorkeyboard::testing

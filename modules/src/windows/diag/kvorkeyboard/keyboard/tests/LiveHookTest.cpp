@@ -11,6 +11,7 @@
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::CapturedKey;
+using kvorkeyboard::testing::pumpMessagesFor;
 
 namespace {
 
@@ -35,21 +36,9 @@ struct CThreadPage : kvorkeyboard::testing::CThreadCapturePage {
     std::vector<CapturedKey> seen;
 };
 
-void pumpFor(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    }
-}
-
 void send(BYTE vk, BYTE scan, DWORD flags) {
     ::keybd_event(vk, scan, flags, 0);
-    pumpFor(60);
+    pumpMessagesFor(60);
 }
 void tap(BYTE vk, BYTE scan, DWORD extended = 0) {
     send(vk, scan, extended);
@@ -105,7 +94,7 @@ TEST(LiveThreadHook, KeysForTheFocusedDialogAreClassifiedByTheirKeystrokeWord) {
     ASSERT_TRUE(page.Create(IDD_LIVE, nullptr));
     ::SetForegroundWindow(page.m_hWnd);
     page.SetFocus();
-    pumpFor(100);
+    pumpMessagesFor(100);
     hold('A', 0x1E);
     tap(VK_RETURN, 0x1C, KEYEVENTF_EXTENDEDKEY);
     // Only the left one: Wine maps scan 0x11D back to the left Ctrl key.
