@@ -2,8 +2,8 @@
 // The media-centre keyboard test: a stand-alone modal dialog that shows, in
 // large type, the name of the key that arrived last. Nothing is counted; the
 // operator judges by eye. With no frame above it, it keeps its own verdict
-// and ends itself, and its Alt shortcuts obey no parameter: a media-centre
-// keyboard is often the only input device on the machine.
+// and ends itself; the shortcut parameters belong to the hosted tests, so
+// Alt+P, Alt+F and Alt+X always act here.
 #include "KvoControls/KVOControls.h"
 #include "dialogs/KeyboardTest.h"
 #include "keyboard/LLHookKeyboardHandler.h"

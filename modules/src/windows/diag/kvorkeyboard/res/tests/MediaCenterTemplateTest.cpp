@@ -33,12 +33,6 @@ protected:
                                                 ignoreMessages, 0)};
 };
 
-TEST_F(MediaCenterTemplate, IsASystemModalPopupWithCaption) {
-    const LONG style = GetWindowLongW(dialog.get(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION), WS_POPUP | WS_CAPTION);
-    EXPECT_EQ(style & WS_CHILD, 0);
-}
-
 TEST_F(MediaCenterTemplate, ControlsStayInTheirBoxesAndTheButtonsBelowAndApart) {
     RECT client;
     GetClientRect(dialog.get(), &client);
