@@ -1,5 +1,7 @@
 #include "KeyboardLayoutTest.h"
 
+#include <algorithm>
+
 #include "frame/LocalizedStrings.h"
 #include "frame/ModuleParameters.h"
 #include "frame/ModuleRegistration.h"
@@ -105,6 +107,27 @@ void CKeyboardLayoutTest::ApplyAsianUiFont() {
         }
     }
     SetDlgItemText(IDC_KEYBOARD_TYPE_LABEL, localizedText(TextId::msgKeyboardType).getUCS2Buffer());
+    fitTypeLabel();
+}
+
+// A translation, or the Asian font, can be wider than the template's label,
+// which would then wrap out of sight: it grows to the left, since it ends
+// where the list begins.
+void CKeyboardLayoutTest::fitTypeLabel() {
+    CWnd* label = GetDlgItem(IDC_KEYBOARD_TYPE_LABEL);
+    kvo::String text;
+    label->GetWindowText(text);
+    CClientDC dc(label);
+    const afx::ScopedSelectObject font(dc.GetSafeHdc(), reinterpret_cast<HGDIOBJ>(label->SendMessage(WM_GETFONT)));
+    const CSize extent = dc.GetTextExtent(text);
+    CRect place;
+    label->GetWindowRect(&place);
+    ScreenToClient(&place);
+    if (extent.cx <= place.Width() && extent.cy <= place.Height()) return;
+    const int width = std::max<int>(extent.cx, place.Width());
+    const int height = std::max<int>(extent.cy, place.Height());
+    if (!label->SetWindowPos(nullptr, place.right - width, place.top, width, height, SWP_NOZORDER))
+        KVO_LOG(g_log, 3, "Failed to widen the keyboard type label: " << GetLastError());
 }
 
 void CKeyboardLayoutTest::LoadLayoutLibraries() {

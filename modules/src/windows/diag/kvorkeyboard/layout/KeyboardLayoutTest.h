@@ -59,6 +59,7 @@ protected:
 
 private:
     void ApplyAsianUiFont();
+    void fitTypeLabel();
     void react(kvorkeyboard::LayoutReaction reaction, std::uint16_t key);
     void selectNeighbourType(std::int32_t step);
 
