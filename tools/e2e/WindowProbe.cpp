@@ -4,6 +4,7 @@
 //
 //   WindowProbe rect <window title> <control id>   -> "left top right bottom"
 //   WindowProbe text <window title> <control id>   -> the control's text (UTF-8)
+//   WindowProbe enabled <window title> <control id> -> "1" or "0"
 //   WindowProbe state                              -> one "name=value" per line
 #include <windows.h>
 
@@ -55,6 +56,14 @@ int printRect(const wchar_t* title, int controlId) {
     return 0;
 }
 
+int printEnabled(const wchar_t* title, int controlId) {
+    HWND control = findControl(title, controlId);
+    if (!control) control = findDescendant(title, controlId);
+    if (!control) return 1;
+    std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
+    return 0;
+}
+
 int printText(const wchar_t* title, int controlId) {
     HWND control = findControl(title, controlId);
     if (!control) control = findDescendant(title, controlId);
@@ -98,6 +107,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wcscmp(argv[1], L"state") == 0) return printState();
     if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], _wtoi(argv[3]));
     if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) return printText(argv[2], _wtoi(argv[3]));
-    std::fprintf(stderr, "usage: WindowProbe rect|text <window title> <control id> | state\n");
+    if (argc == 4 && std::wcscmp(argv[1], L"enabled") == 0) return printEnabled(argv[2], _wtoi(argv[3]));
+    std::fprintf(stderr, "usage: WindowProbe rect|text|enabled <window title> <control id> | state\n");
     return 64;
 }

@@ -96,6 +96,9 @@ class Session:
     def control_text(self, window, control_id):
         return self._probe("text", window, control_id).replace("\r", "")
 
+    def control_enabled(self, window, control_id):
+        return self._probe("enabled", window, control_id) == "1"
+
     def click(self, window, control_id):
         left, top, right, bottom = self.control_rect(window, control_id)
         _run("xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2),

@@ -16,6 +16,24 @@ import kvo_e2e  # noqa: E402
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 IDC_HISTORY, IDC_CURRENT_KEY = 1203, 1212
+IDC_LAYOUT_RADIO, IDC_SIMPLE_RADIO = 1252, 1253
+IDC_KEYBOARD_TYPE = 1000
+
+# Every key of the standard 104-key picture, row by row, as X keysyms.
+STD104_KEYS = (
+    "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
+    "Print", "Scroll_Lock", "Pause",
+    "grave", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "minus", "equal", "BackSpace",
+    "Insert", "Home", "Prior", "Num_Lock", "KP_Divide", "KP_Multiply", "KP_Subtract",
+    "Tab", "q", "w", "e", "r", "t", "y", "u", "i", "o", "p", "bracketleft", "bracketright", "backslash",
+    "Delete", "End", "Next", "KP_7", "KP_8", "KP_9", "KP_Add",
+    "Caps_Lock", "a", "s", "d", "f", "g", "h", "j", "k", "l", "semicolon", "apostrophe", "Return",
+    "KP_4", "KP_5", "KP_6",
+    "Shift_L", "z", "x", "c", "v", "b", "n", "m", "comma", "period", "slash", "Shift_R",
+    "Up", "KP_1", "KP_2", "KP_3", "KP_Enter",
+    "Control_L", "Super_L", "Alt_L", "space", "Alt_R", "Super_R", "Menu", "Control_R",
+    "Left", "Down", "Right", "KP_0", "KP_Decimal",
+)
 
 
 class AcceptanceTest(unittest.TestCase):
@@ -71,6 +89,70 @@ class SimpleKeyboardTest(AcceptanceTest):
             s.focus(window)
             s.keys("a", "Delete")
             s.screenshot(window, "simple-test-de")
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
+
+class KeyboardLayoutTest(AcceptanceTest):
+    def test_pass_waits_for_every_key_of_the_standard_keyboard(self):
+        with self.session("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true") as s:
+            window = s.window()
+            s.focus(window)
+            s.screenshot(window, "layout-test-en")
+            self.assertFalse(s.control_enabled(window, IDC_PASS))
+            s.keys(*STD104_KEYS[:-1])
+            s.screenshot(window, "layout-test-one-key-left")
+            self.assertFalse(s.control_enabled(window, IDC_PASS))
+            s.keys(STD104_KEYS[-1])
+            s.screenshot(window, "layout-test-all-pressed")
+            self.assertTrue(s.control_enabled(window, IDC_PASS))
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, 0, "PASS")
+
+    def test_fail_by_button_and_by_shortcut(self):
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_FAIL)
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            s.focus(s.window())
+            s.chord("Alt_L", "f")
+            # The page reports the operator's verdict, then the frame does.
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail", "UserClickedFail"])
+
+    def test_the_hosts_stop_request_aborts(self):
+        with self.session("--test", "KeyboardLayoutTest", "--stop-after", "3") as s:
+            s.window()
+            self.assertOutcome(s, 2, "USERABORTED")
+
+    def test_german_and_japanese_texts(self):
+        for language in ("de", "ja"):
+            with self.session("--test", "KeyboardLayoutTest", "--language", language) as s:
+                window = s.window()
+                s.focus(window)
+                s.keys("a", "s", "d")
+                s.screenshot(window, f"layout-test-{language}")
+                s.click(window, IDC_ABORT)
+                self.assertOutcome(s, 2, "USERABORTED")
+
+
+class KeyboardInteractiveTest(AcceptanceTest):
+    def test_the_radio_buttons_switch_between_the_pages(self):
+        with self.session("--test", "KeyboardInteractiveTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.control_rect(window, IDC_KEYBOARD_TYPE)
+            s.screenshot(window, "interactive-layout")
+            s.click(window, IDC_SIMPLE_RADIO)
+            s.focus(window)
+            s.keys("a")
+            self.assertIn("a", s.control_text(window, IDC_HISTORY))
+            s.screenshot(window, "interactive-simple")
+            s.click(window, IDC_LAYOUT_RADIO)
+            s.control_rect(window, IDC_KEYBOARD_TYPE)
+            s.click(window, IDC_SIMPLE_RADIO)
+            self.assertEqual(s.control_text(window, IDC_HISTORY), "", "a fresh simple page")
             s.click(window, IDC_ABORT)
             self.assertOutcome(s, 2, "USERABORTED")
 
