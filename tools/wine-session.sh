@@ -32,6 +32,17 @@ if [ ! -f "$kvo_fonts/tahoma.ttf" ] && [ -d /usr/share/wine/fonts ]; then
     mkdir -p "$kvo_fonts"
     cp /usr/share/wine/fonts/*.ttf "$kvo_fonts/"
 fi
+# Nor is there any font with Japanese, Korean or Chinese glyphs: give the
+# prefix WenQuanYi Micro Hei under the names the dialogs ask for in those
+# languages, so that East Asian texts are drawn rather than boxes.
+if [ ! -f "$kvo_fonts/wqy-microhei.ttc" ] && [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ]; then
+    mkdir -p "$kvo_fonts"
+    cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$kvo_fonts/"
+    for face in "MS UI Gothic" "MS Gothic" "Gulim" "SimSun" "PMingLiU"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    done
+    wineserver -w
+fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
 

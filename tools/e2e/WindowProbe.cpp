@@ -4,7 +4,7 @@
 //
 //   WindowProbe rect <window title> <control id>   -> "left top right bottom"
 //   WindowProbe text <window title> <control id>   -> the control's text (UTF-8)
-//   WindowProbe enabled <window title> <control id> -> "1" or "0"
+//   WindowProbe enabled <window title> <control id> -> 1 or 0
 //   WindowProbe state                              -> one "name=value" per line
 #include <windows.h>
 
@@ -40,6 +40,12 @@ HWND findDescendant(const wchar_t* title, int controlId) {
     return search.found;
 }
 
+// A control of the window itself, or of a page hosted inside it.
+HWND findTarget(const wchar_t* title, int controlId) {
+    const HWND control = findControl(title, controlId);
+    return control ? control : findDescendant(title, controlId);
+}
+
 void printUtf8(const std::wstring& text) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(size), '\0');
@@ -48,25 +54,15 @@ void printUtf8(const std::wstring& text) {
 }
 
 int printRect(const wchar_t* title, int controlId) {
-    HWND control = findControl(title, controlId);
-    if (!control) control = findDescendant(title, controlId);
+    const HWND control = findTarget(title, controlId);
     RECT rect;
     if (!control || !::GetWindowRect(control, &rect)) return 1;
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     return 0;
 }
 
-int printEnabled(const wchar_t* title, int controlId) {
-    HWND control = findControl(title, controlId);
-    if (!control) control = findDescendant(title, controlId);
-    if (!control) return 1;
-    std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
-    return 0;
-}
-
 int printText(const wchar_t* title, int controlId) {
-    HWND control = findControl(title, controlId);
-    if (!control) control = findDescendant(title, controlId);
+    const HWND control = findTarget(title, controlId);
     if (!control) return 1;
     // GetWindowTextW reads another process's edit control as empty: only the
     // message reaches the control's own buffer.
@@ -79,6 +75,13 @@ int printText(const wchar_t* title, int controlId) {
         return 1;
     text.resize(copied);
     printUtf8(text);
+    return 0;
+}
+
+int printEnabled(const wchar_t* title, int controlId) {
+    const HWND control = findTarget(title, controlId);
+    if (!control) return 1;
+    std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
     return 0;
 }
 

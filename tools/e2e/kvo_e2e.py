@@ -26,19 +26,19 @@ def windows_path(path):
     return "Z:" + str(pathlib.Path(path).resolve()).replace("/", "\\")
 
 
-def write_settings(path, module_folder):
-    """The folders that ship beside the module, as a suite's settings would give them."""
-    pathlib.Path(path).write_text(
-        "[parameters]\n"
-        f"ImagesPath = {windows_path(module_folder / 'images')}\n"
-        f"LayoutsPath = {windows_path(module_folder / 'layouts')}\n",
-        encoding="utf-8")
+def write_settings(path, module_folder, parameters=None):
+    """The folders that ship beside the module, as a suite's settings would
+    give them, and any further parameter values."""
+    values = {"ImagesPath": windows_path(module_folder / "images"),
+              "LayoutsPath": windows_path(module_folder / "layouts"), **(parameters or {})}
+    lines = ["[parameters]"] + [f"{name} = {value}" for name, value in values.items()]
+    pathlib.Path(path).write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
 class Session:
     """One run of the module with the given host arguments."""
 
-    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None):
+    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None, parameters=None):
         self.build_dir = pathlib.Path(build_dir)
         self.results_dir = pathlib.Path(results_dir)
         self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
@@ -47,13 +47,14 @@ class Session:
         self.host_args = ["--settings", windows_path(self.results_dir / "settings.ini"),
                           "--results", windows_path(self.results_dir),
                           "--log", windows_path(self.results_dir / "module.log"), "--log-level", "1", *host_args]
+        self.parameters = parameters
         self.process = None
         self.output = ""
 
     def __enter__(self):
         self.results_dir.mkdir(parents=True, exist_ok=True)
         self.screenshots_dir.mkdir(parents=True, exist_ok=True)
-        write_settings(self.results_dir / "settings.ini", self.module.parent)
+        write_settings(self.results_dir / "settings.ini", self.module.parent, self.parameters)
         self.process = subprocess.Popen(["wine", str(self.module), *self.host_args],
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         return self

@@ -93,6 +93,35 @@ class SimpleKeyboardTest(AcceptanceTest):
             self.assertOutcome(s, 2, "USERABORTED")
 
 
+class MediaCenterKeyboardTest(AcceptanceTest):
+    # Its own dialog, with the same verdict button ids as the frame.
+    IDC_KEY_PRESSED = 1266
+
+    def test_each_key_is_named_and_pass_is_recorded(self):
+        with self.session("--test", "MediaCenterKeyboardTest") as s:
+            before = s.settings()
+            window = s.window()
+            s.focus(window)
+            s.keys("F5")
+            s.screenshot(window, "media-centre-test-en")
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, 0, "PASS")
+            self.assertSettingsKept(before, s)
+
+    def test_fail_and_cancel(self):
+        with self.session("--test", "MediaCenterKeyboardTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_FAIL)
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
+        with self.session("--test", "MediaCenterKeyboardTest", "--language", "ja") as s:
+            window = s.window()
+            s.focus(window)
+            s.screenshot(window, "media-centre-test-ja")
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
+
 class KeyboardLayoutTest(AcceptanceTest):
     def test_pass_waits_for_every_key_of_the_standard_keyboard(self):
         with self.session("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true") as s:
@@ -159,9 +188,11 @@ class KeyboardInteractiveTest(AcceptanceTest):
 
 class DeviceWithoutKeyboard(AcceptanceTest):
     def test_every_test_reports_an_internal_error(self):
-        with self.session("--device-without-keyboard", "--test", "SimpleKeyboardTest") as s:
+        tests = ["KeyboardInteractiveTest", "KeyboardLayoutTest", "SimpleKeyboardTest", "MediaCenterKeyboardTest"]
+        args = ["--device-without-keyboard"] + [arg for test in tests for arg in ("--test", test)]
+        with self.session(*args) as s:
             self.assertEqual(s.wait(), 3, s.output)
-            self.assertEqual(s.results()["tests"][0]["result"], "INTERNALERROR")
+            self.assertEqual([t["result"] for t in s.results()["tests"]], ["INTERNALERROR"] * 4)
 
 
 if __name__ == "__main__":

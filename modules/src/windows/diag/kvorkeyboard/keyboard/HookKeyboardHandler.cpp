@@ -73,7 +73,7 @@ void HookKeyboardHandler::nameBySide(const KeyNameRule& rule) {
     for (const SideRow& side : kSides) {
         if (side.virtualKey != r.vkCode) continue;
         KVO_LOG(g_log, 1, side.logText << mapped);
-        r.name = localizedText(mapped == side.leftKey ? rule.text : rule.rightText);
+        r.name = keyText(mapped == side.leftKey ? rule.text : rule.rightText);
     }
 }
 

@@ -26,9 +26,15 @@ void KeyboardHandler::toggleLockOf(std::uint32_t virtualKey) {
     }
 }
 
+const kvo::String& KeyboardHandler::keyText(TextId id) {
+    std::optional<kvo::String>& text = m_texts[static_cast<std::size_t>(id)];
+    if (!text) text = localizedText(id);
+    return *text;
+}
+
 bool KeyboardHandler::applyCommonRule(const KeyNameRule& rule, kvo::String& name) {
     switch (rule.source) {
-    case NameSource::Text: name = localizedText(rule.text); return true;
+    case NameSource::Text: name = keyText(rule.text); return true;
     case NameSource::Fixed: name = rule.fixed; return true;
     case NameSource::ByShift: {
         const bool shifted = (m_keyboard.getAsyncKeyState(VK_SHIFT) & 0x8000) != 0;

@@ -4,7 +4,9 @@
 // handleKeystroke and before the next hook call.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "keyboard/logic/KeyNameRules.h"
 #include "keyboard/logic/KeystrokeAction.h"
@@ -43,6 +45,10 @@ protected:
     void toggleLockOf(std::uint32_t virtualKey);
 
     HKL activeLayout() { return m_keyboard.getKeyboardLayout(0); }
+    // A key's localized name. Fetching one from the host costs more than the
+    // whole rest of a keystroke, and the host's language does not change
+    // while a test runs, so each is fetched once per handler.
+    const kvo::String& keyText(TextId id);
     // Settles the name for the sources both handlers treat alike (a text, a
     // fixed character, a character by Shift, keeping the name); false for
     // the ones the handler decides itself.
@@ -55,6 +61,7 @@ protected:
     kvo::LoggerRef& m_log;
 
 private:
+    std::array<std::optional<kvo::String>, kTextCount> m_texts;
     bool m_bNumLock;
     bool m_bCapsLock;
     bool m_bScrollLock;

@@ -1,6 +1,5 @@
 #include "keyboard/LLHookKeyboardHandler.h"
 
-#include "frame/LocalizedStrings.h"
 #include "frame/ModuleParameters.h"
 #include "kvo/Exception.h"
 
@@ -44,7 +43,7 @@ KeystrokeAction LLHookKeyboardHandler::handleKeystroke(WPARAM key_state, LPARAM 
     if (!m_bForceDefaultName && !defaultOutsideUsEnglish) {
         getKeyName(language, layout);
     } else {
-        r.name = localizedText(TextId::keyDefault);
+        r.name = keyText(TextId::keyDefault);
     }
     dumpKeyInformation();
 
@@ -65,7 +64,7 @@ void LLHookKeyboardHandler::translateCharacter(HKL layout) {
     LLKeyRecord& r = current();
     kvo::String characters;
     // A dead key or a key without a character cannot be shown as itself.
-    r.name = translate(r.vkCode, r.scanCode, layout, characters) > 0 ? characters : localizedText(TextId::keyDefault);
+    r.name = translate(r.vkCode, r.scanCode, layout, characters) > 0 ? characters : keyText(TextId::keyDefault);
 }
 
 void LLHookKeyboardHandler::dumpKeyInformation() {

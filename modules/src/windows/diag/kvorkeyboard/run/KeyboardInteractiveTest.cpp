@@ -3,6 +3,7 @@
 #include "KvoControls/KVOControls.h"
 #include "afx/WinApp.h"
 #include "chooser/InteractiveTestDlg.h"
+#include "dialogs/MediaCenterKeyboardTest.h"
 #include "environment/AutoKillKbManager.h"
 #include "environment/InputEnvironment.h"
 #include "frame/ModuleParameters.h"
@@ -96,11 +97,12 @@ vemo5::TestResult SimpleKeyboardTestRun(const vemo5::DiagDevice& device) {
     return RunInteractiveTestDlg(device, IDD_SIMPLE_KEYBOARD_TEST, false);
 }
 
-// The media-centre dialog is not part of this build yet: the host records
-// an internal error rather than a verdict nobody checked.
-vemo5::TestResult MediaCenterKeyboardTestRun(const vemo5::DiagDevice&) {
-    KVO_LOG(g_log, 4, "MediaCenterKeyboardTest is not available in this build");
-    return vemo5::TestResult::INTERNALERROR();
+vemo5::TestResult MediaCenterKeyboardTestRun(const vemo5::DiagDevice& device) {
+    KVO_TRACE_SCOPE(g_log, "MediaCenterKeyboardTestRun", "KeyboardInteractiveTest");
+    return runTest(device, TestKind::MediaCenter, productionRunSystems(), [](vemo5::TestResult& result) {
+        CMediaCenterKeyboardTest dialog(KvorGetCUIHandle());
+        runModal(dialog, result);
+    });
 }
 
 }  // namespace kvorkeyboard

@@ -2,6 +2,8 @@
 // modally for its verdicts.
 #include "chooser/InteractiveTestDlg.h"
 
+#include "ScriptedDlg.h"
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -50,31 +52,6 @@ class FakeLayoutPage : public FakePage {
 IMPLEMENT_DYNCREATE(FakeLayoutPage, FakePage)
 
 const TestPages kPages = {{1261, RUNTIME_CLASS(FakePage)}, {1262, RUNTIME_CLASS(FakeLayoutPage)}};
-
-// Posts its script to itself once it is initialised, so that a modal run
-// can be driven without a second thread.
-class ScriptedDlg : public CInteractiveTestDlg {
-public:
-    struct Step {
-        UINT message;
-        WPARAM wParam;
-        bool toPage;
-    };
-    ScriptedDlg(UINT testId, std::vector<Step> script)
-        : CInteractiveTestDlg(nullptr, testId, false, kPages), m_script(std::move(script)) {}
-    BOOL OnInitDialog() override {
-        const BOOL result = CInteractiveTestDlg::OnInitDialog();
-        for (const Step& step : m_script) {
-            CWnd* target = step.toPage ? CWnd::FromHandle(::GetWindow(GetDlgItem(IDC_TEST_AREA)->m_hWnd, GW_CHILD))
-                                       : this;
-            target->PostMessage(step.message, step.wParam, 0);
-        }
-        return result;
-    }
-
-private:
-    std::vector<Step> m_script;
-};
 
 class InteractiveTestDlgTest : public ::testing::Test {
 protected:
@@ -269,7 +246,7 @@ TEST_F(InteractiveTestDlgTest, EachWayOfEndingGivesItsResult) {
         {"Esc on the frame", {WM_COMMAND, IDCANCEL, false}, vemo5::TestResult::INTERNALERROR(), IDCANCEL},
     };
     for (const auto& c : cases) {
-        ScriptedDlg dlg(1261, {{WM_HOTKEY, 1, false}, {WM_TEST_START, 0, false}, c.step});
+        ScriptedDlg dlg(1261, {{WM_HOTKEY, 1, false}, {WM_TEST_START, 0, false}, c.step}, kPages);
         EXPECT_EQ(dlg.DoModal(), c.modalResult) << c.what;
         EXPECT_EQ(dlg.getResult(), c.result) << c.what;
     }

@@ -1,9 +1,11 @@
 #pragma once
 // Reads a window's pixels back from the screen and finds where one colour
-// is: enough to tell what a self-drawn control painted, and where.
+// is: enough to tell what a self-drawn control painted, and where. (Text
+// that Wine draws through X does not come back this way; GDI+ text does.)
 #include <windows.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "afx/ScopedWin.h"
 
@@ -19,31 +21,46 @@ struct Ink {
     int height() const { return bottom - top + 1; }
 };
 
-inline Ink inkOf(HWND window, COLORREF colour) {
-    RECT client;
-    GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
-    const afx::ScopedWindowDC screen(window);
-    const afx::ScopedCreatedDC memory(CreateCompatibleDC(screen.get()));
+// A window's pixels as the screen shows them, top row first, 0x00RRGGBB.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> pixels;
+};
+
+// The client area, read back from the screen.
+inline ScreenPixels capture(HWND window) {
+    RECT area;
+    GetClientRect(window, &area);
+    ScreenPixels shot{area.right, area.bottom, {}};
+    const afx::ScopedWindowDC source(window);
+    const afx::ScopedCreatedDC memory(CreateCompatibleDC(source.get()));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     const afx::ScopedBitmap bitmap(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const afx::ScopedSelectObject selected(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
+    {
+        const afx::ScopedSelectObject selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, shot.width, shot.height, source.get(), 0, 0, SRCCOPY);
+    }
+    const auto* first = static_cast<const DWORD*>(bits);
+    if (first) shot.pixels.assign(first, first + static_cast<std::size_t>(shot.width) * shot.height);
+    return shot;
+}
 
+inline Ink inkOf(HWND window, COLORREF colour) {
+    const ScreenPixels shot = capture(window);
     Ink ink;
-    ink.top = height;
-    ink.left = width;
-    const auto* pixel = static_cast<const DWORD*>(bits);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const DWORD p = pixel[y * width + x];
+    ink.top = shot.height;
+    ink.left = shot.width;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) {
+            const DWORD p = shot.pixels[static_cast<std::size_t>(y) * shot.width + x];
             if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) != colour) {
                 ++ink.others;
                 continue;

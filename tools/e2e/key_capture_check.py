@@ -1,0 +1,93 @@
+"""Real X keys through both hook kinds: types keys with xdotool into
+KeyCaptureProbe and checks what each handler reported, line by line.
+
+Usage: key_capture_check.py <KeyCaptureProbe.exe>
+Needs the display and Wine prefix of tools/wine-session.sh.
+"""
+import re
+import subprocess
+import sys
+import time
+
+# What the unit tests promise, as Wine delivers it. A run of identical lines
+# (auto-repeat) counts once. Scan codes are decimal; "." in a name matches
+# any name where Wine's answer differs from Windows'.
+EXPECTED = {
+    "lowlevel": [
+        "1 30 a", "3 30 a", "4 30 a",
+        "1 28 keyEnter", "4 28 keyEnter", "1 28 keyNumEnter", "4 28 keyNumEnter",
+        # left and right Ctrl share one record
+        "1 29 keyLeftCtrl", "3 29 keyRightCtrl", "4 29 keyLeftCtrl", "2 29 keyRightCtrl",
+        "1 91 keyLeftWindows", "4 91 keyLeftWindows",
+        "1 58 keyCapsLock", "4 58 keyCapsLock",
+        "1 55 keyPrtScn", "4 55 keyPrtScn",
+    ],
+    "message": [
+        "1 30 a", "3 30 a", "4 30 a",
+        "1 28 keyEnter", "4 28 keyEnter", "1 284 keyNumEnter", "4 284 keyNumEnter",
+        # separate records; Wine maps scan 0x11D back to the left key, so the name is not checked
+        "1 29 keyLeftCtrl", "1 285 .+", "4 29 keyLeftCtrl", "4 285 .+",
+        "8 347 keyLeftWindows", "4 347 keyLeftWindows",
+        "1 58 keyCapsLock", "4 58 keyCapsLock",
+        # Print Screen is reported on its release; Wine sends both as the same line
+        "1 311 keyPrtScn",
+    ],
+}
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=30)
+    time.sleep(0.1)
+
+
+def type_keys():
+    xdotool("keydown", "a")
+    time.sleep(0.8)  # long enough for the display's auto-repeat
+    xdotool("keyup", "a")
+    xdotool("key", "Return")
+    xdotool("key", "KP_Enter")
+    for step in (("keydown", "Control_L"), ("keydown", "Control_R"), ("keyup", "Control_L"), ("keyup", "Control_R")):
+        xdotool(*step)
+    xdotool("key", "Super_L")
+    xdotool("key", "Caps_Lock")
+    xdotool("key", "Print")
+    xdotool("key", "Caps_Lock")  # the display's lock state as it was
+
+
+def capture(probe, kind):
+    process = subprocess.Popen(["wine", probe, kind, "8000"], stdout=subprocess.PIPE, text=True)
+    try:
+        if process.stdout.readline().strip() != "ready":
+            raise AssertionError(f"{kind}: the probe did not start")
+        window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^key capture$"],
+                                capture_output=True, text=True, timeout=30).stdout.split()[-1]
+        xdotool("windowfocus", "--sync", window)
+        type_keys()
+        output, _ = process.communicate(timeout=30)
+    finally:
+        if process.poll() is None:
+            process.kill()
+    lines = [line.strip() for line in output.splitlines() if line.strip()]
+    collapsed = [line for i, line in enumerate(lines) if i == 0 or line != lines[i - 1]]
+    # The second Caps Lock only restores the display; its lines are not checked.
+    return collapsed[:len(EXPECTED[kind])]
+
+
+def main():
+    probe = sys.argv[1]
+    failures = 0
+    for kind, expected in EXPECTED.items():
+        got = capture(probe, kind)
+        ok = len(got) == len(expected) and all(re.fullmatch(e, g) for e, g in zip(expected, got))
+        print(f"{kind}: {'ok' if ok else 'MISMATCH'}")
+        if not ok:
+            failures += 1
+            for i in range(max(len(got), len(expected))):
+                e = expected[i] if i < len(expected) else "-"
+                g = got[i] if i < len(got) else "-"
+                print(f"  expected {e!r:28} got {g!r}")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
