@@ -138,6 +138,23 @@ class KeyboardLayoutTest(AcceptanceTest):
             s.click(window, IDC_PASS)
             self.assertOutcome(s, 0, "PASS")
 
+    def test_every_keyboard_type_is_chosen_from_the_keyboard(self):
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.chord("Alt_L", "Down")
+            s.keys(*["Up"] * 8, "Return")
+            shown = [s.control_text(window, IDC_KEYBOARD_TYPE)]
+            s.screenshot(window, "layout-type-0")
+            for index in range(1, 6):
+                s.chord("Alt_L", "Down")
+                s.keys("Down", "Return")
+                shown.append(s.control_text(window, IDC_KEYBOARD_TYPE))
+                s.screenshot(window, f"layout-type-{index}")
+            self.assertEqual(len(set(shown)), 6, shown)
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
     def test_fail_by_button_and_by_shortcut(self):
         with self.session("--test", "KeyboardLayoutTest") as s:
             window = s.window()
