@@ -30,7 +30,7 @@ const LANGID kEnglishUs = 0x0409;
 const WPARAM kNeutralVk = 0x07;  // the layout test goes by scan code alone
 
 namespace key {
-constexpr std::uint16_t A = 30, S = 31, P = 25, F = 33, LeftCtrl = 29, LeftAlt = 56, Enter = 28, Down = 336,
+constexpr std::uint16_t A = 30, S = 31, P = 25, F = 33, LeftCtrl = 29, LeftAlt = 56, Enter = 28, Up = 328, Down = 336,
                         LeftWindows = 347;
 }
 
@@ -275,28 +275,35 @@ TEST_F(KeyboardLayoutTestTest, AGermanUsersFirstLeftCtrlEventIsIgnoredAnAmerican
 }
 
 TEST_F(KeyboardLayoutTestTest, TheTypeListIsSteeredFromTheKeyboardWithoutWrappingOrMarking) {
-    for (const wchar_t* name : {L"Std101Kbd.kbl", L"Std104Kbd.kbl"}) addLibrary(name);
+    for (const wchar_t* name : {L"Std101Kbd.kbl", L"Std104Kbd.kbl", L"Iso105Kbd.kbl"}) addLibrary(name);
     openPage();
-    const int first = typeList().GetCurSel();
-    HWND before = page->layoutWindow();
-    keystroke(key::Down, false, true);
-    EXPECT_EQ(g_layoutInput.inputMode, 1);
-    for (int i = 0; i < 3; ++i) {
-        keystroke(key::Down, false);
-        keystroke(key::Down, true);
-        pump();
-    }
     const int last = typeList().GetCount() - 1;
-    EXPECT_EQ(typeList().GetCurSel(), last) << "no wrap at the end";
-    EXPECT_EQ(page->layoutWindow(), before) << "the picture waits for Enter";
-    keystroke(key::Enter, false);
-    pump();
-    EXPECT_EQ(g_layoutInput.inputMode, 0);
-    EXPECT_EQ(typeList().GetCurSel(), last);
-    if (last != first) {
-        EXPECT_NE(page->layoutWindow(), before);
+    // To either end and one step past it; the picture changes only at Enter.
+    for (const std::uint16_t arrow : {key::Up, key::Down}) {
+        const int target = arrow == key::Up ? 0 : last;
+        HWND before = page->layoutWindow();
+        const bool moves = typeList().GetCurSel() != target;
+        requests();
+        keystroke(arrow, false, true);
+        EXPECT_EQ(g_layoutInput.inputMode, 1);
+        for (int i = 0; i <= last + 1; ++i) {
+            keystroke(arrow, false);
+            keystroke(arrow, true);
+            pump();
+        }
+        EXPECT_EQ(typeList().GetCurSel(), target) << "no wrap";
+        EXPECT_EQ(page->layoutWindow(), before);
+        keystroke(key::Enter, false);
+        pump();
+        EXPECT_EQ(g_layoutInput.inputMode, 0);
+        EXPECT_EQ(typeList().GetCurSel(), target);
+        EXPECT_EQ(page->layoutWindow() != before, moves) << "the type already shown keeps its picture";
+        if (moves) {
+            EXPECT_EQ(requests(), (std::vector<Request>{{WM_TEST_ENABLE_PASS, FALSE}}));
+        }
     }
     EXPECT_TRUE(shown(key::Enter)) << "no key is marked while the list is steered";
+    EXPECT_TRUE(shown(key::Up));
 }
 
 TEST_F(KeyboardLayoutTestTest, LibrariesThatCannotBeShownAreReportedAndTheTestStaysUsable) {
