@@ -166,7 +166,8 @@ void CKeyboardLayoutTest::LoadLayout(kvorkeyboard::LayoutEntry layout) {
                                    "No keyboard picture for [" + layout.first.toUtf8() + "] (CKeyboardLayoutTest)",
                                    495);
     ::SetForegroundWindow(m_hLayoutWnd);
-    // Korean input methods want the focus on an edit control to stay off.
+    // For Korean the focus rests in the frame's read-only instructions, where
+    // the input method has nothing to compose into.
     if (vemo5::DiagModule::getLanguage() == vemo5::Language::ko()) {
         CWnd* chooser = GetParent() != nullptr ? GetParent()->GetParent() : nullptr;
         CWnd* instructions = chooser != nullptr ? chooser->GetDlgItem(IDC_INSTRUCTIONS) : nullptr;
