@@ -13,6 +13,23 @@ import subprocess
 import time
 
 
+# Every key of the standard 104-key picture, row by row, as X keysyms.
+KEYS_104 = [
+    "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
+    "Print", "Scroll_Lock", "Pause",
+    "grave", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "minus", "equal", "BackSpace",
+    "Insert", "Home", "Prior", "Num_Lock", "KP_Divide", "KP_Multiply", "KP_Subtract",
+    "Tab", "q", "w", "e", "r", "t", "y", "u", "i", "o", "p", "bracketleft", "bracketright", "backslash",
+    "Delete", "End", "Next", "KP_7", "KP_8", "KP_9", "KP_Add",
+    "Caps_Lock", "a", "s", "d", "f", "g", "h", "j", "k", "l", "semicolon", "apostrophe", "Return",
+    "KP_4", "KP_5", "KP_6",
+    "Shift_L", "z", "x", "c", "v", "b", "n", "m", "comma", "period", "slash", "Shift_R",
+    "Up", "KP_1", "KP_2", "KP_3", "KP_Enter",
+    "Control_L", "Super_L", "Alt_L", "space", "Alt_R", "Super_R", "Menu", "Control_R",
+    "Left", "Down", "Right", "KP_0", "KP_Decimal",
+]
+assert len(KEYS_104) == 104
+
 class E2EError(AssertionError):
     pass
 

@@ -18,22 +18,6 @@ import kvo_e2e
 
 IDC_PASS = 1255
 
-# Every key of the standard 104-key picture, row by row, as X keysyms.
-KEYS_104 = [
-    "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
-    "Print", "Scroll_Lock", "Pause",
-    "grave", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "minus", "equal", "BackSpace",
-    "Insert", "Home", "Prior", "Num_Lock", "KP_Divide", "KP_Multiply", "KP_Subtract",
-    "Tab", "q", "w", "e", "r", "t", "y", "u", "i", "o", "p", "bracketleft", "bracketright", "backslash",
-    "Delete", "End", "Next", "KP_7", "KP_8", "KP_9", "KP_Add",
-    "Caps_Lock", "a", "s", "d", "f", "g", "h", "j", "k", "l", "semicolon", "apostrophe", "Return",
-    "KP_4", "KP_5", "KP_6",
-    "Shift_L", "z", "x", "c", "v", "b", "n", "m", "comma", "period", "slash", "Shift_R",
-    "Up", "KP_1", "KP_2", "KP_3", "KP_Enter",
-    "Control_L", "Super_L", "Alt_L", "space", "Alt_R", "Super_R", "Menu", "Control_R",
-    "Left", "Down", "Right", "KP_0", "KP_Decimal",
-]
-assert len(KEYS_104) == 104
 
 # The layout test ignores Ctrl for a moment after it starts (a Ctrl still
 # held from starting it must not count as a key of the keyboard).
@@ -46,7 +30,7 @@ def play_operator(session):
     time.sleep(START_UP_PAUSE_SECONDS)
     session.focus(window)
     shots = [session.screenshot(window, "1-before-any-key")]
-    session.keys(*KEYS_104, delay_ms=120)
+    session.keys(*kvo_e2e.KEYS_104, delay_ms=120)
     time.sleep(1)
     shots.append(session.screenshot(window, "2-every-key-pressed"))
     if not session.control_enabled(window, IDC_PASS):

@@ -16,6 +16,8 @@ import kvo_e2e  # noqa: E402
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 IDC_HISTORY, IDC_CURRENT_KEY = 1203, 1212
+IDC_LAYOUT_RADIO, IDC_SIMPLE_RADIO = 1252, 1253
+IDC_KEYBOARD_TYPE = 1000
 
 
 class AcceptanceTest(unittest.TestCase):
@@ -100,6 +102,87 @@ class MediaCenterKeyboardTest(AcceptanceTest):
             window = s.window()
             s.focus(window)
             s.screenshot(window, "media-centre-test-ja")
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
+
+class KeyboardLayoutTest(AcceptanceTest):
+    def test_pass_waits_for_every_key_of_the_standard_keyboard(self):
+        with self.session("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true") as s:
+            window = s.window()
+            s.focus(window)
+            s.screenshot(window, "layout-test-en")
+            self.assertFalse(s.control_enabled(window, IDC_PASS))
+            s.keys(*kvo_e2e.KEYS_104[:-1])
+            s.screenshot(window, "layout-test-one-key-left")
+            self.assertFalse(s.control_enabled(window, IDC_PASS))
+            s.keys(kvo_e2e.KEYS_104[-1])
+            s.screenshot(window, "layout-test-all-pressed")
+            self.assertTrue(s.control_enabled(window, IDC_PASS))
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, 0, "PASS")
+
+    def test_every_keyboard_type_is_chosen_from_the_keyboard(self):
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.chord("Alt_L", "Down")
+            s.keys(*["Up"] * 8, "Return")
+            shown = [s.control_text(window, IDC_KEYBOARD_TYPE)]
+            s.screenshot(window, "layout-type-0")
+            for index in range(1, 6):
+                s.chord("Alt_L", "Down")
+                s.keys("Down", "Return")
+                shown.append(s.control_text(window, IDC_KEYBOARD_TYPE))
+                s.screenshot(window, f"layout-type-{index}")
+            self.assertEqual(len(set(shown)), 6, shown)
+            s.click(window, IDC_ABORT)
+            self.assertOutcome(s, 2, "USERABORTED")
+
+    def test_fail_by_button_and_by_shortcut(self):
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_FAIL)
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            s.focus(s.window())
+            s.chord("Alt_L", "f")
+            # The page reports the operator's verdict, then the frame does.
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail", "UserClickedFail"])
+
+    def test_the_hosts_stop_request_aborts(self):
+        with self.session("--test", "KeyboardLayoutTest", "--stop-after", "3") as s:
+            s.window()
+            self.assertOutcome(s, 2, "USERABORTED")
+
+    def test_german_and_japanese_texts(self):
+        for language in ("de", "ja"):
+            with self.session("--test", "KeyboardLayoutTest", "--language", language) as s:
+                window = s.window()
+                s.focus(window)
+                s.keys("a", "s", "d")
+                s.screenshot(window, f"layout-test-{language}")
+                s.click(window, IDC_ABORT)
+                self.assertOutcome(s, 2, "USERABORTED")
+
+
+class KeyboardInteractiveTest(AcceptanceTest):
+    def test_the_radio_buttons_switch_between_the_pages(self):
+        with self.session("--test", "KeyboardInteractiveTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.control_rect(window, IDC_KEYBOARD_TYPE)
+            s.screenshot(window, "interactive-layout")
+            s.click(window, IDC_SIMPLE_RADIO)
+            s.focus(window)
+            s.keys("a")
+            self.assertIn("a", s.control_text(window, IDC_HISTORY))
+            s.screenshot(window, "interactive-simple")
+            s.click(window, IDC_LAYOUT_RADIO)
+            s.control_rect(window, IDC_KEYBOARD_TYPE)
+            s.click(window, IDC_SIMPLE_RADIO)
+            self.assertEqual(s.control_text(window, IDC_HISTORY), "", "a fresh simple page")
             s.click(window, IDC_ABORT)
             self.assertOutcome(s, 2, "USERABORTED")
 

@@ -74,4 +74,10 @@ std::vector<HWND> Win32LayoutSystem::descendants(HWND window) {
 
 HWND Win32LayoutSystem::dialogItem(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
+LayoutSystem*& layoutPageSystem() {
+    static Win32LayoutSystem windows;
+    static LayoutSystem* inUse = &windows;
+    return inUse;
+}
+
 }  // namespace kvorkeyboard

@@ -18,4 +18,7 @@ public:
     HWND dialogItem(HWND dialog, int id) override;
 };
 
+// The system the layout test page asks; tests put their own in its place.
+LayoutSystem*& layoutPageSystem();
+
 }  // namespace kvorkeyboard

@@ -10,6 +10,7 @@
 #include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
+#include "res/KeyboardLayoutTestRes.h"
 #include "res/SimpleKeyboardTestRes.h"
 #include "system/GdiplusRuntime.h"
 
@@ -88,7 +89,7 @@ vemo5::TestResult KeyboardInteractiveTestRun(const vemo5::DiagDevice& device) {
 
 vemo5::TestResult KeyboardLayoutTestRun(const vemo5::DiagDevice& device) {
     KVO_TRACE_SCOPE(g_log, "KeyboardLayoutTestRun", "KeyboardInteractiveTest");
-    return RunInteractiveTestDlg(device, 1262, false);
+    return RunInteractiveTestDlg(device, IDD_KEYBOARD_LAYOUT_TEST, false);
 }
 
 vemo5::TestResult SimpleKeyboardTestRun(const vemo5::DiagDevice& device) {

@@ -115,15 +115,11 @@ TEST_F(InteractiveTestDlgTest, UnknownDefaultFallsBackToTheLayoutPageAndSaysSo) 
         const std::string expected = std::string("Invalid default test (") + name +
                                      ") specified in mli setting szDefaultTestToShow.  Defaulting to \"Keyboard "
                                      "Layout Test\".";
-        bool said = false, failedToCreate = false;
-        for (const auto& entry : capture.sink().entries()) {
+        bool said = false;
+        for (const auto& entry : capture.sink().entries())
             said |= entry.level == 4 && entry.message.find(expected) != std::string::npos;
-            failedToCreate |= entry.level == 5 && entry.message.find("Failed to create dialog with error code ") !=
-                                                      std::string::npos;
-        }
         EXPECT_TRUE(said) << name;
-        EXPECT_TRUE(failedToCreate) << "no layout template here";
-        EXPECT_EQ(text(dlg, IDC_INSTRUCTIONS), L"page instructions") << "texts are set all the same";
+        EXPECT_EQ(text(dlg, IDC_INSTRUCTIONS), L"page instructions");
         dlg.DestroyWindow();
     }
 }

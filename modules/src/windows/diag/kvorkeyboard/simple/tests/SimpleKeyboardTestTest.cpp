@@ -13,6 +13,7 @@
 
 #include "afx/Gdi.h"
 #include "afx/ScopedGdiplus.h"
+#include "dialogs/testing/FrameRequests.h"
 #include "frame/ModuleParameters.h"
 #include "keyboard/testing/FakeHookSystem.h"
 #include "keypress/testing/ScreenInk.h"
@@ -24,7 +25,7 @@ using namespace kvorkeyboard;
 
 namespace {
 
-using Request = std::pair<UINT, WPARAM>;
+using kvorkeyboard::testing::Request;
 
 class SimpleKeyboardTestTest : public ::testing::Test {
 protected:
@@ -67,13 +68,7 @@ protected:
     LRESULT up(DWORD vk, DWORD scan, DWORD time = 0) { return event(WM_KEYUP, vk, scan, time, LLKHF_UP); }
 
     // The requests the page has posted to its frame since the last look.
-    std::vector<Request> requests() {
-        std::vector<Request> posted;
-        MSG msg;
-        while (PeekMessageW(&msg, frame.m_hWnd, WM_APP + 1, WM_APP + 12, PM_REMOVE))
-            posted.push_back({msg.message, msg.wParam});
-        return posted;
-    }
+    std::vector<Request> requests() { return kvorkeyboard::testing::takeFrameRequests(frame.m_hWnd); }
     std::wstring text(int id) {
         kvo::String value;
         page->GetDlgItem(id)->GetWindowText(value);
