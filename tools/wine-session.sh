@@ -41,7 +41,6 @@ if [ ! -f "$kvo_fonts/wqy-microhei.ttc" ] && [ -f /usr/share/fonts/truetype/wqy/
     for face in "MS UI Gothic" "MS Gothic" "Gulim" "SimSun" "PMingLiU"; do
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
-    wineserver -w
 fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
