@@ -55,7 +55,7 @@ def write_settings(path, module_folder, parameters=None):
 class Session:
     """One run of the module with the given host arguments."""
 
-    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None, parameters=None):
+    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None, parameters=None, environment=None):
         self.build_dir = pathlib.Path(build_dir)
         self.results_dir = pathlib.Path(results_dir)
         self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
@@ -65,6 +65,7 @@ class Session:
                           "--results", windows_path(self.results_dir),
                           "--log", windows_path(self.results_dir / "module.log"), "--log-level", "1", *host_args]
         self.parameters = parameters
+        self.environment = {**os.environ, **(environment or {})}
         self.process = None
         self.output = ""
 
@@ -72,7 +73,7 @@ class Session:
         self.results_dir.mkdir(parents=True, exist_ok=True)
         self.screenshots_dir.mkdir(parents=True, exist_ok=True)
         write_settings(self.results_dir / "settings.ini", self.module.parent, self.parameters)
-        self.process = subprocess.Popen(["wine", str(self.module), *self.host_args],
+        self.process = subprocess.Popen(["wine", str(self.module), *self.host_args], env=self.environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         return self
 

@@ -21,9 +21,9 @@ IDC_KEYBOARD_TYPE = 1000
 
 
 class AcceptanceTest(unittest.TestCase):
-    def session(self, *host_args):
-        folder = BUILD / "acceptance" / self.id().rsplit(".", 1)[-1]
-        return kvo_e2e.Session(BUILD, folder, list(host_args))
+    def session(self, *host_args, environment=None):
+        folder = BUILD / "acceptance" / ".".join(self.id().split(".")[-2:])
+        return kvo_e2e.Session(BUILD, folder, list(host_args), environment=environment)
 
     def assertOutcome(self, session, exit_code, result, events=()):
         self.assertEqual(session.wait(), exit_code, session.output)
@@ -67,14 +67,15 @@ class SimpleKeyboardTest(AcceptanceTest):
             s.close_box(s.window())
             self.assertOutcome(s, 2, "USERABORTED")
 
-    def test_german_texts(self):
-        with self.session("--test", "SimpleKeyboardTest", "--language", "de") as s:
-            window = s.window()
-            s.focus(window)
-            s.keys("a", "Delete")
-            s.screenshot(window, "simple-test-de")
-            s.click(window, IDC_ABORT)
-            self.assertOutcome(s, 2, "USERABORTED")
+    def test_german_and_japanese_texts(self):
+        for language in ("de", "ja"):
+            with self.session("--test", "SimpleKeyboardTest", "--language", language) as s:
+                window = s.window()
+                s.focus(window)
+                s.keys("a", "Delete")
+                s.screenshot(window, f"simple-test-{language}")
+                s.click(window, IDC_ABORT)
+                self.assertOutcome(s, 2, "USERABORTED")
 
 
 class MediaCenterKeyboardTest(AcceptanceTest):
@@ -98,17 +99,19 @@ class MediaCenterKeyboardTest(AcceptanceTest):
             s.focus(window)
             s.click(window, IDC_FAIL)
             self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
-        with self.session("--test", "MediaCenterKeyboardTest", "--language", "ja") as s:
-            window = s.window()
-            s.focus(window)
-            s.screenshot(window, "media-centre-test-ja")
-            s.click(window, IDC_ABORT)
-            self.assertOutcome(s, 2, "USERABORTED")
+        for language in ("de", "ja"):
+            with self.session("--test", "MediaCenterKeyboardTest", "--language", language) as s:
+                window = s.window()
+                s.focus(window)
+                s.screenshot(window, f"media-centre-test-{language}")
+                s.click(window, IDC_ABORT)
+                self.assertOutcome(s, 2, "USERABORTED")
 
 
 class KeyboardLayoutTest(AcceptanceTest):
     def test_pass_waits_for_every_key_of_the_standard_keyboard(self):
         with self.session("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true") as s:
+            before = s.settings()
             window = s.window()
             s.focus(window)
             s.screenshot(window, "layout-test-en")
@@ -121,6 +124,8 @@ class KeyboardLayoutTest(AcceptanceTest):
             self.assertTrue(s.control_enabled(window, IDC_PASS))
             s.click(window, IDC_PASS)
             self.assertOutcome(s, 0, "PASS")
+            # Every lock key was pressed once; the module puts them back.
+            self.assertSettingsKept(before, s)
 
     def test_every_keyboard_type_is_chosen_from_the_keyboard(self):
         with self.session("--test", "KeyboardLayoutTest") as s:
@@ -194,6 +199,16 @@ class DeviceWithoutKeyboard(AcceptanceTest):
         with self.session(*args) as s:
             self.assertEqual(s.wait(), 3, s.output)
             self.assertEqual([t["result"] for t in s.results()["tests"]], ["INTERNALERROR"] * 4)
+
+
+class DialogThatCannotBeCreated(AcceptanceTest):
+    def test_without_a_display_every_test_reports_an_internal_error(self):
+        tests = ["KeyboardInteractiveTest", "KeyboardLayoutTest", "SimpleKeyboardTest", "MediaCenterKeyboardTest"]
+        args = [arg for test in tests for arg in ("--test", test)]
+        with self.session(*args, environment={"DISPLAY": ""}) as s:
+            self.assertEqual(s.wait(), 3, s.output)
+            self.assertEqual([t["result"] for t in s.results()["tests"]], ["INTERNALERROR"] * 4)
+            self.assertEqual(s.log().count("Failed to load dialog!"), 4)
 
 
 if __name__ == "__main__":
