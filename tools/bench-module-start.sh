@@ -14,6 +14,11 @@ source tools/wine-session.sh build/win
 trap kvo_end_wine_session EXIT
 module=build/win/modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt
 minimal=build/win/tools/bench/MinimalWin32.exe
+# Every test ends at its device check when the device has no keyboard, so a
+# run is the module's start, the session callbacks and its exit, without a
+# dialog waiting for a person.
+reports="$(mktemp -d)"
+module_args=(--device-without-keyboard --results "Z:$reports")
 
 elapsed_ms() {
     local start end
@@ -28,7 +33,7 @@ module_times=()
 minimal_times=()
 for _ in $(seq "$runs"); do
     minimal_times+=("$(elapsed_ms "$minimal")")
-    module_times+=("$(elapsed_ms "$module")")
+    module_times+=("$(elapsed_ms "$module" "${module_args[@]}")")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 m_min=$(median "${minimal_times[@]}")
@@ -37,3 +42,4 @@ echo "runs: $runs"
 echo "minimal Win32 program: median ${m_min} ms"
 echo "KVOrKeyboard.dmt start and exit: median ${m_mod} ms"
 echo "added by the module: $((m_mod - m_min)) ms (goal: under 100 ms)"
+rm -rf "$reports"
