@@ -54,9 +54,29 @@ void send(std::vector<INPUT> inputs) {
         std::fprintf(stderr, "SendInput took fewer events than given: %lu\n", ::GetLastError());
 }
 
-// Polls until the screen shows the key; the figure in ms, or negative if it never did.
+void printMedianAndWorst(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    if (!ms.empty())
+        std::printf("%s: %zu keys, median %.2f ms, worst %.2f ms\n", what, ms.size(), ms[ms.size() / 2], ms.back());
+}
+
+struct Figures {
+    std::vector<double> shown;
+    // Wine's SendInput returns once the module's low-level hook has handled
+    // the event, so a release's call time is what the module spends on it.
+    std::vector<double> released;
+    int missed = 0;
+
+    void print(const char* what) const {
+        std::printf("%s: missed %d\n", what, missed);
+        printMedianAndWorst("  press to screen", shown);
+        printMedianAndWorst("  SendInput of the release", released);
+    }
+};
+
+// Polls until the screen shows the pressed key, then releases it.
 template <class Shown>
-double pressAndWait(WORD vk, Shown shown, double giveUp = kGiveUpSeconds) {
+void pressAndWait(WORD vk, Shown shown, Figures& figures) {
     const double start = seconds();
     send({keyInput(vk, true)});
     bool seen = false;
@@ -64,21 +84,15 @@ double pressAndWait(WORD vk, Shown shown, double giveUp = kGiveUpSeconds) {
     do {
         seen = shown();
         end = seconds();
-    } while (!seen && end - start < giveUp);
-    const double latency = seen ? (end - start) * 1000 : -1;
+    } while (!seen && end - start < kGiveUpSeconds);
+    if (seen)
+        figures.shown.push_back((end - start) * 1000);
+    else
+        ++figures.missed;
+    const double release = seconds();
     send({keyInput(vk, false)});
+    figures.released.push_back((seconds() - release) * 1000);
     ::Sleep(30);  // the release is handled before the next press is timed
-    return latency;
-}
-
-void printFigures(const char* what, std::vector<double> latencies, int missed) {
-    std::sort(latencies.begin(), latencies.end());
-    if (latencies.empty()) {
-        std::printf("%s: no key reached the screen (%d missed)\n", what, missed);
-        return;
-    }
-    std::printf("%s: %zu keys, median %.2f ms, worst %.2f ms, missed %d\n", what, latencies.size(),
-                latencies[latencies.size() / 2], latencies.back(), missed);
 }
 
 // Alternating letters start a new history line each: a repeated letter would
@@ -109,17 +123,12 @@ int simpleTest(HWND frame, int keys) {
         std::fprintf(stderr, "no visible history box (%d) in the window\n", kHistoryId);
         return 1;
     }
-    std::vector<double> latencies;
-    int missed = 0;
+    Figures figures;
     for (int n = 0; n < keys; ++n) {
         const int before = historyLines(history);
-        const double ms = pressAndWait(letterFor(n), [&] { return historyLines(history) > before; });
-        if (ms < 0)
-            ++missed;
-        else
-            latencies.push_back(ms);
+        pressAndWait(letterFor(n), [&] { return historyLines(history) > before; }, figures);
     }
-    printFigures("simple test, key to history line", latencies, missed);
+    figures.print("simple test, key to its history line");
     burst(history);
     return 0;
 }
@@ -133,8 +142,7 @@ std::vector<WORD> pictureKeys() {
 }
 
 int layoutTest(HWND frame) {
-    std::vector<double> latencies;
-    int missed = 0;
+    Figures figures;
     int absent = 0;
     for (const WORD vk : pictureKeys()) {
         const HWND key = findVisibleDescendant(frame, static_cast<int>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)));
@@ -142,14 +150,10 @@ int layoutTest(HWND frame) {
             ++absent;
             continue;
         }
-        const double ms = pressAndWait(vk, [key] { return !::IsWindowVisible(key); });
-        if (ms < 0)
-            ++missed;
-        else
-            latencies.push_back(ms);
+        pressAndWait(vk, [key] { return !::IsWindowVisible(key); }, figures);
     }
     if (absent) std::printf("%d keys not shown in the picture before their press\n", absent);
-    printFigures("layout test, key to picture key hidden", latencies, missed);
+    figures.print("layout test, key to its picture key hidden");
     return 0;
 }
 
