@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
-#include <string>
 #include <vector>
 
 #include "VisibleDescendant.h"
@@ -18,6 +17,7 @@ namespace {
 
 constexpr int kHistoryId = 1203;
 constexpr double kGiveUpSeconds = 2.0;
+// Counted from the end of SendInput, which under Wine waits for the hook.
 constexpr double kBurstGiveUpSeconds = 60.0;
 constexpr int kBurstKeys = 1000;
 
@@ -110,7 +110,7 @@ void burst(HWND history) {
     send(inputs);
     const double sent = seconds();
     int reached = 0;
-    while ((reached = historyLines(history) - before) < kBurstKeys && seconds() - start < kBurstGiveUpSeconds) {
+    while ((reached = historyLines(history) - before) < kBurstKeys && seconds() - sent < kBurstGiveUpSeconds) {
     }
     const double done = seconds();
     std::printf("burst of %d keystrokes: %d reached the history, missing %d; SendInput %.1f ms, all shown after %.1f ms\n",
