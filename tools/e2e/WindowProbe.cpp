@@ -12,38 +12,16 @@
 #include <cwchar>
 #include <string>
 
+#include "VisibleDescendant.h"
+
 namespace {
-
-HWND findControl(const wchar_t* title, int controlId) {
-    const HWND window = ::FindWindowW(nullptr, title);
-    if (!window || controlId == 0) return window;
-    return ::GetDlgItem(window, controlId);
-}
-
-// Dialogs hosted inside another dialog's page: search every descendant.
-HWND findDescendant(const wchar_t* title, int controlId) {
-    const HWND window = ::FindWindowW(nullptr, title);
-    if (!window || controlId == 0) return window;
-    struct Search {
-        int id;
-        HWND found;
-    } search{controlId, nullptr};
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (::GetDlgCtrlID(child) != s->id || !::IsWindowVisible(child)) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 // A control of the window itself, or of a page hosted inside it.
 HWND findTarget(const wchar_t* title, int controlId) {
-    const HWND control = findControl(title, controlId);
-    return control ? control : findDescendant(title, controlId);
+    const HWND window = ::FindWindowW(nullptr, title);
+    if (!window || controlId == 0) return window;
+    const HWND control = ::GetDlgItem(window, controlId);
+    return control ? control : findVisibleDescendant(window, controlId);
 }
 
 void printUtf8(const std::wstring& text) {
