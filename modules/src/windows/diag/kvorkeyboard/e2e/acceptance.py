@@ -156,9 +156,12 @@ class KeyboardLayoutTest(AcceptanceTest):
             # The page reports the operator's verdict, then the frame does.
             self.assertOutcome(s, 1, "FAIL", ["UserClickedFail", "UserClickedFail"])
 
-    def test_the_hosts_stop_request_aborts(self):
+    def test_the_hosts_stop_request_and_the_close_box_abort(self):
         with self.session("--test", "KeyboardLayoutTest", "--stop-after", "3") as s:
             s.window()
+            self.assertOutcome(s, 2, "USERABORTED")
+        with self.session("--test", "KeyboardLayoutTest") as s:
+            s.close_box(s.window())
             self.assertOutcome(s, 2, "USERABORTED")
 
     def test_german_and_japanese_texts(self):
@@ -190,6 +193,20 @@ class KeyboardInteractiveTest(AcceptanceTest):
             self.assertEqual(s.control_text(window, IDC_HISTORY), "", "a fresh simple page")
             s.click(window, IDC_ABORT)
             self.assertOutcome(s, 2, "USERABORTED")
+
+    def test_pass_and_fail_are_the_frames_verdict_on_either_page(self):
+        with self.session("--test", "KeyboardInteractiveTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.click(window, IDC_FAIL)
+            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
+        with self.session("--test", "KeyboardInteractiveTest") as s:
+            window = s.window()
+            s.click(window, IDC_SIMPLE_RADIO)
+            s.focus(window)
+            s.keys("a")
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, 0, "PASS")
 
 
 class DeviceWithoutKeyboard(AcceptanceTest):
