@@ -8,6 +8,7 @@ build. Screenshots and reports stay in <build>/acceptance/<test name>/.
 import os
 import pathlib
 import sys
+import time
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[6] / "tools" / "e2e"))
@@ -207,6 +208,30 @@ class KeyboardInteractiveTest(AcceptanceTest):
             s.keys("a")
             s.click(window, IDC_PASS)
             self.assertOutcome(s, 0, "PASS")
+
+
+class HooksEndWithTheirTest(AcceptanceTest):
+    # The key "A" of the standard picture: its control id is its scan code.
+    KEY_A = 0x1E
+
+    def test_the_next_test_of_the_process_gets_the_keyboard(self):
+        # A test installs its hook only when none is installed, so a hook
+        # left behind by the simple test would leave the layout test deaf.
+        with self.session("--test", "SimpleKeyboardTest", "--test", "KeyboardLayoutTest") as s:
+            window = s.window()
+            s.focus(window)
+            s.keys("a")
+            s.click(window, IDC_PASS)
+            time.sleep(2)
+            window = s.window()
+            s.focus(window)
+            s.control_rect(window, self.KEY_A)
+            s.keys("a")
+            with self.assertRaises(kvo_e2e.E2EError, msg="the key stays in the picture"):
+                s.control_rect(window, self.KEY_A)
+            s.click(window, IDC_ABORT)
+            self.assertEqual(s.wait(), 2, s.output)
+            self.assertEqual([t["result"] for t in s.results()["tests"]], ["PASS", "USERABORTED"])
 
 
 class DeviceWithoutKeyboard(AcceptanceTest):
