@@ -13,6 +13,7 @@
 #include "kvo/OperatingSystem.h"
 #include "res/InteractiveTestDlgRes.h"
 #include "res/KVOrKeyboardRes.h"
+#include "res/KeyboardLayoutTestRes.h"
 #include "res/SimpleKeyboardTestRes.h"
 
 using kvorkeyboard::localizedText;
@@ -26,14 +27,13 @@ kvo::LoggerRef g_log("kvorkeyboard.CInteractiveTestDlg");
 // The site code the host records with the "UserClickedFail" event.
 constexpr int kFailReportCode = 287;
 
-// The layout page's template; its resources belong to the layout test.
-constexpr UINT kLayoutTestId = 1262;
-
-UINT testOfRadio(int radioId) { return radioId == IDC_LAYOUT_TEST_RADIO ? kLayoutTestId : IDD_SIMPLE_KEYBOARD_TEST; }
+UINT testOfRadio(int radioId) {
+    return radioId == IDC_LAYOUT_TEST_RADIO ? IDD_KEYBOARD_LAYOUT_TEST : IDD_SIMPLE_KEYBOARD_TEST;
+}
 
 int radioOfTest(UINT testId) {
     if (testId == IDD_SIMPLE_KEYBOARD_TEST) return IDC_SIMPLE_TEST_RADIO;
-    if (testId == kLayoutTestId) return IDC_LAYOUT_TEST_RADIO;
+    if (testId == IDD_KEYBOARD_LAYOUT_TEST) return IDC_LAYOUT_TEST_RADIO;
     return 0;
 }
 

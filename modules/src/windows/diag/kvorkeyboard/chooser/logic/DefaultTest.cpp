@@ -1,23 +1,21 @@
 #include "DefaultTest.h"
 
+#include "res/KeyboardLayoutTestRes.h"
 #include "res/SimpleKeyboardTestRes.h"
 
 namespace kvorkeyboard {
-
-// The layout page's template; its resources belong to the layout test.
-constexpr unsigned kLayoutTestId = 1262;
 
 DefaultTest defaultTestFor(const kvo::String& name) {
     static const struct {
         const char* name;
         unsigned testId;
     } tests[] = {
-        {"Keyboard Layout Test", kLayoutTestId},
+        {"Keyboard Layout Test", IDD_KEYBOARD_LAYOUT_TEST},
         {"Simple Keyboard Test", IDD_SIMPLE_KEYBOARD_TEST},
     };
     for (const auto& test : tests)
         if (name == kvo::String(test.name)) return {test.testId, true};
-    return {kLayoutTestId, false};
+    return {IDD_KEYBOARD_LAYOUT_TEST, false};
 }
 
 }  // namespace kvorkeyboard
