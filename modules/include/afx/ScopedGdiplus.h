@@ -1,6 +1,6 @@
 #pragma once
 // GDI+ start-up and the flat-API objects, each released by its owner.
-// (Link with gdiplus.)
+// (Link with gdiplus, or gdiplus_delayed to load it on first use.)
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>

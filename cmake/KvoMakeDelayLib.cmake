@@ -1,0 +1,15 @@
+# Run as a script by kvo_delay_import: NM, DLLTOOL, IMPORT_LIB, DLL, OUTPUT.
+execute_process(COMMAND ${NM} ${IMPORT_LIB} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL " I __imp_[A-Za-z0-9_@]+" imports "${symbols}")
+list(TRANSFORM imports REPLACE " I __imp_" "")
+list(REMOVE_DUPLICATES imports)
+list(LENGTH imports count)
+if(count EQUAL 0)
+    message(FATAL_ERROR "${IMPORT_LIB} names no function of ${DLL}")
+endif()
+list(JOIN imports "\n" exports)
+get_filename_component(dir ${OUTPUT} DIRECTORY)
+file(MAKE_DIRECTORY ${dir})
+file(WRITE ${OUTPUT}.def "LIBRARY ${DLL}\nEXPORTS\n${exports}\n")
+execute_process(COMMAND ${DLLTOOL} --input-def ${OUTPUT}.def --dllname ${DLL} --output-delaylib ${OUTPUT}
+                COMMAND_ERROR_IS_FATAL ANY)
