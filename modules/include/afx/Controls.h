@@ -27,6 +27,8 @@ public:
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void GetSel(int& nStartChar, int& nEndChar) const;
     void ReplaceSel(const wchar_t* lpszNewText, BOOL bCanUndo = FALSE);
+    // The most characters ReplaceSel and typing may bring the text to; 0 lifts the limit.
+    void SetLimitText(UINT nMax);
     int GetLineCount() const;
     int GetFirstVisibleLine() const;
     BOOL LineScroll(int nLines, int nChars = 0);

@@ -35,6 +35,7 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
 void CEdit::ReplaceSel(const wchar_t* lpszNewText, BOOL bCanUndo) {
     send(m_hWnd, EM_REPLACESEL, static_cast<WPARAM>(bCanUndo), reinterpret_cast<LPARAM>(lpszNewText));
 }
+void CEdit::SetLimitText(UINT nMax) { send(m_hWnd, EM_SETLIMITTEXT, nMax); }
 int CEdit::GetLineCount() const { return static_cast<int>(send(m_hWnd, EM_GETLINECOUNT)); }
 int CEdit::GetFirstVisibleLine() const { return static_cast<int>(send(m_hWnd, EM_GETFIRSTVISIBLELINE)); }
 BOOL CEdit::LineScroll(int nLines, int nChars) {

@@ -115,6 +115,8 @@ BOOL CSimpleKeyboardTest::OnInitDialog() {
         (void)on->SetImage(m_sImagesPath + "\\led_on.png", false);
     showLamps();
 
+    // An edit box takes only 32,767 characters by appending; a long session's history is longer.
+    m_history.SetLimitText(0);
     m_currentKey.setBackgroundColor(GetSysColor(COLOR_BTNFACE));
     m_currentKey.setFontSize(kCurrentKeyFontSize);
     setLocalizedTexts();
@@ -200,9 +202,13 @@ void CSimpleKeyboardTest::onKeystroke(bool newPress) {
             m_currentKey.setTextColor(kvorkeyboard::nextDefaultNameColour());
         m_currentKey.setText(keyName, true);
     }
+    // Only the new part goes to the box: setting the whole text again re-lays
+    // out every line, a cost that grows with the history on each key.
+    const int shown = static_cast<int>(m_sHistory.size());
     kvorkeyboard::appendToHistory(m_sHistory, keyName, newPress);
     if (!m_sHistory.empty()) {
-        m_history.SetWindowText(m_sHistory);
+        m_history.SetSel(shown, shown, TRUE);
+        m_history.ReplaceSel(m_sHistory.getUCS2Buffer() + shown);
         m_history.LineScroll(m_history.GetLineCount());
     }
     showLamps();

@@ -131,6 +131,7 @@ TEST_F(SimpleKeyboardTestTest, HistoryKeepsItsLastLineInView) {
     auto* history = static_cast<CEdit*>(page->GetDlgItem(IDC_HISTORY));
     EXPECT_EQ(history->GetLineCount(), 40);
     EXPECT_GT(history->GetFirstVisibleLine(), 20);
+    EXPECT_GT(history->SendMessage(EM_GETLIMITTEXT), 32767) << "a long session's history still fits";
 }
 
 TEST_F(SimpleKeyboardTestTest, ShortcutsFollowTheirParametersAndPassNeedsAKeyShownFirst) {
