@@ -8,10 +8,12 @@
 #include "kvo/Logging.h"
 #include "system/testing/FakeInputMethodSystem.h"
 #include "system/testing/FakeKeyboardInput.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::FakeInputMethodSystem;
 using kvorkeyboard::testing::FakeKeyboardInput;
+using kvorkeyboard::testing::logLines;
 
 namespace {
 
@@ -37,14 +39,7 @@ public:
 
 class InputEnvironmentTest : public ::testing::Test {
 protected:
-    std::vector<std::string> messages() {
-        std::vector<std::string> out;
-        for (const auto& e : m_capture.sink().entries()) {
-            EXPECT_EQ(e.logger, "kvorkeyboard.KeyboardInteractiveTest");
-            out.push_back(std::to_string(e.level) + ":" + e.message.substr(e.message.find(' ') + 1));
-        }
-        return out;
-    }
+    std::vector<std::string> messages() { return logLines(m_capture, "kvorkeyboard.KeyboardInteractiveTest"); }
 
     FakeInputMethodSystem inputMethod;
     LayoutRecordingKeyboard keyboard;

@@ -8,6 +8,7 @@
 
 #include "kvo/Logging.h"
 #include "system/testing/FakeKeyboardInput.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::FakeKeyboardInput;
@@ -58,14 +59,7 @@ class AccessibilityGuardTest : public ::testing::Test {
 protected:
     void SetUp() override { keyboard.scanCodes = {{VK_CAPITAL, 0x3A}, {VK_NUMLOCK, 0x45}, {VK_SCROLL, 0x46}}; }
 
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const auto& e : m_log->entries()) {
-            EXPECT_EQ(e.logger, "kvorkeyboard");
-            out.push_back(std::to_string(e.level) + ":" + e.message.substr(e.message.find(' ') + 1));
-        }
-        return out;
-    }
+    std::vector<std::string> messages() { return kvorkeyboard::testing::logLines(m_capture, "kvorkeyboard"); }
 
     FakeKeyboardInput keyboard;
     FakeSystemSettings settings{keyboard};

@@ -10,10 +10,12 @@
 #include "keyboard/FilterHooks.h"
 #include "keyboard/KeyboardHook.h"
 #include "keyboard/testing/FakeHookSystem.h"
+#include "system/testing/LogLines.h"
 #include "kvo/Logging.h"
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::FakeHookSystem;
+using kvorkeyboard::testing::logLines;
 using kvorkeyboard::testing::ScopedHookEnvironment;
 
 namespace {
@@ -28,14 +30,6 @@ struct RecordingTarget final : KeyboardHookTarget {
         return answer;
     }
 };
-
-std::vector<std::string> messages(kvo::ScopedLogCapture& capture, int level) {
-    std::vector<std::string> out;
-    for (const auto& e : capture.sink().entries()) {
-        if (e.level == level) out.push_back(e.logger + ": " + e.message.substr(e.message.find(' ') + 1));
-    }
-    return out;
-}
 
 void expectInstalled(const FakeHookSystem::Installed& hook, int kind, HOOKPROC procedure, HINSTANCE module,
                      DWORD thread) {
@@ -103,8 +97,8 @@ TEST_F(KeyboardHookTest, ARefusedHookIsLoggedAndTriedAgainNextTime) {
     env.hooks.lastError = 5;
     KeyboardHook::install(&first, false);
     EXPECT_EQ(g_pHookTarget, nullptr);
-    EXPECT_EQ(messages(capture, 5),
-              std::vector<std::string>{"kvorkeyboard.KeyboardHook: Failed to install hook with error 5"});
+    EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"),
+              std::vector<std::string>{"5:Failed to install hook with error 5"});
     KeyboardHook::uninstall();
     EXPECT_TRUE(env.hooks.removed.empty());
     env.hooks.refuse.clear();
@@ -116,7 +110,8 @@ TEST_F(KeyboardHookTest, AFailingTargetLetsTheKeyGoOn) {
     KeyboardHook::install(&first, false);
     first.fails = true;
     EXPECT_EQ(KeyboardHookProc(HC_ACTION, WM_KEYDOWN, 3), env.hooks.nextHookResult);
-    EXPECT_EQ(messages(capture, 4).size(), 1u);
+    EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"),
+              std::vector<std::string>{"4:The test failed to handle a keystroke"});
 }
 
 class FilterHooksTest : public ::testing::Test {
@@ -148,11 +143,9 @@ TEST_F(FilterHooksTest, RefusedHooksAreLoggedAndNotRemoved) {
     env.hooks.refuse = {WH_SHELL, WH_KEYBOARD_LL};
     env.hooks.lastError = 1428;
     { FilterHooks filters; }
-    EXPECT_EQ(messages(capture, 3),
-              (std::vector<std::string>{
-                  "kvorkeyboard.HookKeyboardHandler: Failed to install ShellProc hook, so all media buttons will not be "
-                  "blocked",
-                  "kvorkeyboard.HookKeyboardHandler: Failed to install LowLevelKeyboardProc with error 1428"}));
+    EXPECT_EQ(logLines(capture, "kvorkeyboard.HookKeyboardHandler"),
+              (std::vector<std::string>{"3:Failed to install ShellProc hook, so all media buttons will not be blocked",
+                                        "3:Failed to install LowLevelKeyboardProc with error 1428"}));
     EXPECT_TRUE(env.hooks.removed.empty());
     env.hooks.refuse = {WH_SHELL};
     { FilterHooks filters; }
