@@ -108,13 +108,4 @@ TEST(LiveThreadHook, KeysForTheFocusedDialogAreClassifiedByTheirKeystrokeWord) {
     page.DestroyWindow();
 }
 
-TEST(LiveLowLevelHook, NoTargetAfterUninstall) {
-    CLowLevelPage page;
-    ASSERT_TRUE(page.Create(IDD_LIVE, nullptr));
-    KeyboardHook::uninstall();
-    tap('B', 0x30);
-    EXPECT_TRUE(page.seen.empty());
-    page.DestroyWindow();
-}
-
 }  // namespace
