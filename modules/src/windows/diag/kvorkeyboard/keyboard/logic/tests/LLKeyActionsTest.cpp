@@ -38,17 +38,6 @@ TEST(LLKeyActions, ShortcutsAnswerEveryEventAndLeaveTheKeyAlone) {
     EXPECT_EQ(classifyLowLevelEvent(other, down(0x73, 1, true)), KEY_PRESSED);  // Alt+F4 is no shortcut here
 }
 
-TEST(LLKeyActions, OneShotKeysStartEveryEventFromNothing) {
-    LLKeyTiming key;
-    for (std::uint32_t t : {100u, 250u}) {
-        forgetOneShotKey(key, t);
-        EXPECT_EQ(classifyLowLevelEvent(key, down(0x15, t)), KEY_PRESSED);
-        EXPECT_EQ(key.lastTime - key.downTime, 0u);
-    }
-    forgetOneShotKey(key, 300);
-    EXPECT_EQ(classifyLowLevelEvent(key, up(0x15, 300)), KEY_IGNORED);
-}
-
 TEST(LLKeyActions, OtherMessagesAreIgnoredAndLogged) {
     kvo::ScopedLogCapture capture(1);
     LLKeyTiming key;
