@@ -173,18 +173,6 @@ TEST_F(AutoKillKbManagerTest, TerminationGoesAheadWhenThePrivilegeCannotBeHad) {
     }
 }
 
-TEST_F(AutoKillKbManagerTest, KillersRestartInReverseOrderOfCreation) {
-    registry.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"C:\\Tools\\KMap.exe");
-    processes.add(200, L"KMap.exe");
-    {
-        CAutoKbManagerKiller hotKey(system);
-        CAutoKbManagerKiller keyMap(system);
-        EXPECT_TRUE(hotKey.killKbManager(kInstance, "TPHOTKEY"));
-        EXPECT_TRUE(keyMap.killKbManager(kInstance, "TPKMAPMN"));
-    }
-    EXPECT_EQ(processes.commandLines, (std::vector<std::wstring>{L"C:\\Tools\\KMap.exe", L"C:\\Tools\\Mgr.exe"}));
-}
-
 TEST_F(AutoKillKbManagerTest, AFailedRestartIsSilent) {
     EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] { processes.createFails = true; }));
     EXPECT_EQ(processes.commandLines.size(), 1u);
