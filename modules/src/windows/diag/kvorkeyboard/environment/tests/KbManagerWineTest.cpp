@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kStandInName[] = L"KvoStandInManager.exe";
 constexpr DWORD kExitWait = 10000;
 
+struct HandleCloser {
+    void operator()(HANDLE h) const { ::CloseHandle(h); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
 std::wstring standInPath() {
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -26,144 +32,94 @@ std::wstring standInPath() {
     return path.substr(0, path.find_last_of(L'\\') + 1) + kStandInName;
 }
 
-// Processes of the stand-in that are running now, by id.
 std::vector<DWORD> runningStandIns() {
     std::vector<DWORD> ids;
-    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (snapshot.get() == INVALID_HANDLE_VALUE) return ids;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more; more = ::Process32NextW(snapshot.get(), &entry)) {
         if (::_wcsicmp(entry.szExeFile, kStandInName) == 0) ids.push_back(entry.th32ProcessID);
         entry.dwSize = sizeof entry;
     }
-    ::CloseHandle(snapshot);
     return ids;
 }
 
-// Sets a Run value for the life of the object and puts back what was there.
-class ScopedRunValue {
-public:
-    ScopedRunValue(const wchar_t* name, const std::wstring& text, DWORD type) : m_name(name) {
-        if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
-                              &m_key, nullptr) != ERROR_SUCCESS) {
-            m_key = nullptr;
-            return;
-        }
-        DWORD size = 0;
-        if (::RegQueryValueExW(m_key, name, nullptr, &m_savedType, nullptr, &size) == ERROR_SUCCESS) {
-            m_saved.resize(size);
-            m_hadValue = ::RegQueryValueExW(m_key, name, nullptr, &m_savedType, m_saved.data(), &size) ==
-                         ERROR_SUCCESS;
-        }
-        m_set = ::RegSetValueExW(m_key, name, 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
-                                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    }
-    ~ScopedRunValue() {
-        if (m_key == nullptr) return;
-        if (m_hadValue)
-            ::RegSetValueExW(m_key, m_name, 0, m_savedType, m_saved.data(), static_cast<DWORD>(m_saved.size()));
-        else
-            ::RegDeleteValueW(m_key, m_name);
-        ::RegCloseKey(m_key);
-    }
-    ScopedRunValue(const ScopedRunValue&) = delete;
-    ScopedRunValue& operator=(const ScopedRunValue&) = delete;
-    bool isSet() const { return m_set; }
+UniqueHandle startStandIn() {
+    std::wstring commandLine = standInPath();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return nullptr;
+    ::CloseHandle(info.hThread);
+    return UniqueHandle(info.hProcess);
+}
+bool ended(const UniqueHandle& process, DWORD wait) { return ::WaitForSingleObject(process.get(), wait) == WAIT_OBJECT_0; }
 
-private:
-    const wchar_t* m_name;
-    HKEY m_key = nullptr;
-    bool m_set = false;
-    bool m_hadValue = false;
-    DWORD m_savedType = REG_NONE;
-    std::vector<BYTE> m_saved;
-};
-
-// One stand-in started by the test, ended with it.
-class ScopedStandIn {
-public:
-    ScopedStandIn() {
-        std::wstring commandLine = standInPath();
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &m_info))
-            m_info = PROCESS_INFORMATION{};
-    }
-    ~ScopedStandIn() {
-        if (m_info.hProcess == nullptr) return;
-        ::TerminateProcess(m_info.hProcess, 0);
-        ::WaitForSingleObject(m_info.hProcess, kExitWait);
-        ::CloseHandle(m_info.hThread);
-        ::CloseHandle(m_info.hProcess);
-    }
-    ScopedStandIn(const ScopedStandIn&) = delete;
-    ScopedStandIn& operator=(const ScopedStandIn&) = delete;
-    bool started() const { return m_info.hProcess != nullptr; }
-    bool ended(DWORD wait) const { return ::WaitForSingleObject(m_info.hProcess, wait) == WAIT_OBJECT_0; }
-
-private:
-    PROCESS_INFORMATION m_info{};
-};
-
-// Ends every stand-in still running when the test ends, including the one
-// the killer started again, which the test never had a handle to.
-class StandInSweep {
-public:
-    StandInSweep() = default;
-    ~StandInSweep() {
-        for (DWORD id : runningStandIns()) {
-            HANDLE process = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-            if (process == nullptr) continue;
-            ::TerminateProcess(process, 0);
-            ::WaitForSingleObject(process, kExitWait);
-            ::CloseHandle(process);
-        }
-    }
-    StandInSweep(const StandInSweep&) = delete;
-    StandInSweep& operator=(const StandInSweep&) = delete;
-};
-
+// The Run values the test sets, deleted with it; and every stand-in still
+// running at its end, including the one the killer started again, which
+// the test never had a handle to.
 class KbManagerWineTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(runningStandIns().empty()) << "a stand-in from elsewhere is running"; }
-    void TearDown() override { EXPECT_TRUE(runningStandIns().empty()); }
+    void SetUp() override {
+        ASSERT_TRUE(runningStandIns().empty()) << "a stand-in from elsewhere is running";
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &m_run, nullptr),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        for (const wchar_t* name : m_set) ::RegDeleteValueW(m_run, name);
+        ::RegCloseKey(m_run);
+        for (DWORD id : runningStandIns()) {
+            UniqueHandle process(::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+            if (!process) continue;
+            ::TerminateProcess(process.get(), 0);
+            ::WaitForSingleObject(process.get(), kExitWait);
+        }
+        EXPECT_TRUE(runningStandIns().empty());
+    }
+    void registerStandIn(const wchar_t* name, DWORD type) {
+        const std::wstring path = standInPath();
+        ASSERT_EQ(::RegSetValueExW(m_run, name, 0, type, reinterpret_cast<const BYTE*>(path.c_str()),
+                                   static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t))),
+                  ERROR_SUCCESS);
+        m_set.push_back(name);
+    }
+
+private:
+    HKEY m_run = nullptr;
+    std::vector<const wchar_t*> m_set;
 };
 
 }  // namespace
 
 TEST_F(KbManagerWineTest, BothInstancesStopAndExactlyOneComesBack) {
-    StandInSweep sweep;
-    ScopedRunValue hotKey(L"TPHOTKEY", standInPath(), REG_SZ);
-    ScopedRunValue keyMap(L"TPKMAPMN", standInPath(), REG_SZ);
-    ASSERT_TRUE(hotKey.isSet() && keyMap.isSet());
-    ScopedStandIn first, second;
-    ASSERT_TRUE(first.started() && second.started());
+    registerStandIn(L"TPHOTKEY", REG_SZ);
+    registerStandIn(L"TPKMAPMN", REG_SZ);
+    const UniqueHandle first = startStandIn(), second = startStandIn();
+    ASSERT_TRUE(first && second);
     ASSERT_EQ(runningStandIns().size(), 2u);
     {
         CAutoKbManagerKiller hotKeyKiller;
         CAutoKbManagerKiller keyMapKiller;
         EXPECT_TRUE(hotKeyKiller.killKbManager(::GetModuleHandleW(nullptr), "TPHOTKEY"));
         EXPECT_TRUE(keyMapKiller.killKbManager(::GetModuleHandleW(nullptr), "TPKMAPMN"));
-        EXPECT_TRUE(first.ended(kExitWait));
-        EXPECT_TRUE(second.ended(kExitWait));
+        EXPECT_TRUE(ended(first, kExitWait));
+        EXPECT_TRUE(ended(second, kExitWait));
         EXPECT_TRUE(runningStandIns().empty());
     }
     EXPECT_EQ(runningStandIns().size(), 1u);
 }
 
 TEST_F(KbManagerWineTest, AnExpandableEntryStopsNothing) {
-    StandInSweep sweep;
-    ScopedRunValue keyMap(L"TPKMAPMN", standInPath(), REG_EXPAND_SZ);
-    ASSERT_TRUE(keyMap.isSet());
-    ScopedStandIn first, second;
-    ASSERT_TRUE(first.started() && second.started());
+    registerStandIn(L"TPKMAPMN", REG_EXPAND_SZ);
+    const UniqueHandle first = startStandIn(), second = startStandIn();
+    ASSERT_TRUE(first && second);
     {
         CAutoKbManagerKiller killer;
         EXPECT_FALSE(killer.killKbManager(::GetModuleHandleW(nullptr), "TPKMAPMN"));
     }
-    EXPECT_FALSE(first.ended(0));
-    EXPECT_FALSE(second.ended(0));
+    EXPECT_FALSE(ended(first, 0));
+    EXPECT_FALSE(ended(second, 0));
     EXPECT_EQ(runningStandIns().size(), 2u);
 }

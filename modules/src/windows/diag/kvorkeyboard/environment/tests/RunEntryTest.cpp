@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "system/testing/FakeRegistrySystem.h"
 
 using namespace kvorkeyboard;
@@ -9,86 +11,76 @@ using kvorkeyboard::testing::FakeRegistrySystem;
 
 namespace {
 
-class RunEntryTest : public ::testing::Test {
-protected:
-    // Reads "TPHOTKEY"; the key must be closed again whatever happened.
-    bool read() {
-        text = L"stale";
-        bool ok = ReadRunEntry(registry, L"TPHOTKEY", text);
-        EXPECT_EQ(registry.openKeys, 0);
-        return ok;
-    }
+using Value = FakeRegistrySystem::Value;
 
+Value truncated(const std::wstring& text, std::size_t bytes) {
+    Value v = FakeRegistrySystem::text(text);
+    v.bytes.resize(bytes);
+    return v;
+}
+
+TEST(RunEntry, ReadsAStringFromTheMachineWideRunKey) {
     FakeRegistrySystem registry;
-    std::wstring text;
-};
-
-}  // namespace
-
-TEST_F(RunEntryTest, ReadsAStringFromTheMachineWideRunKey) {
     registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\Mgr.exe /min");
-    EXPECT_TRUE(read());
+    std::wstring text;
+    EXPECT_TRUE(ReadRunEntry(registry, L"TPHOTKEY", text));
     EXPECT_EQ(text, L"C:\\Tools\\Mgr.exe /min");
     EXPECT_EQ(registry.openedRoot, HKEY_LOCAL_MACHINE);
     EXPECT_EQ(registry.openedPath, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
     EXPECT_EQ(registry.openedAccess, static_cast<REGSAM>(KEY_QUERY_VALUE));
 }
 
-TEST_F(RunEntryTest, NoKeyNoValueAndEmptyValuesMeanNothingToStop) {
-    registry.openStatus = ERROR_FILE_NOT_FOUND;
-    EXPECT_TRUE(read());
-    EXPECT_EQ(text, L"");
-
-    registry.openStatus = ERROR_SUCCESS;
-    EXPECT_TRUE(read());  // no such value
-    EXPECT_EQ(text, L"");
-
-    registry.values[L"TPHOTKEY"] = {REG_SZ, {}};
-    EXPECT_TRUE(read());
-    EXPECT_EQ(text, L"");
-
-    registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"");  // only the terminator
-    EXPECT_TRUE(read());
-    EXPECT_EQ(text, L"");
+// Empty text with success means nothing to stop; failure means the entry cannot be used.
+TEST(RunEntry, EveryShapeOfEntryAndEveryRegistryFailure) {
+    const std::wstring longest = std::wstring(259, L'a') + L"b";
+    const struct {
+        const char* rule;
+        std::function<void(FakeRegistrySystem&)> setUp;
+        bool ok;
+        std::wstring text;
+    } rows[] = {
+        {"no Run key", [](FakeRegistrySystem& r) { r.openStatus = ERROR_FILE_NOT_FOUND; }, true, L""},
+        {"no value", [](FakeRegistrySystem&) {}, true, L""},
+        {"no bytes", [](FakeRegistrySystem& r) { r.values[L"TPHOTKEY"] = {REG_SZ, {}}; }, true, L""},
+        {"only the terminator", [](FakeRegistrySystem& r) { r.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L""); },
+         true, L""},
+        {"full buffer without terminator, taken whole",
+         [&](FakeRegistrySystem& r) { r.values[L"TPHOTKEY"] = truncated(longest, 520); }, true, longest},
+        {"half a character at the end", [](FakeRegistrySystem& r) { r.values[L"TPHOTKEY"] = truncated(L"ab", 5); },
+         true, L"ab"},
+        {"wrong type",
+         [](FakeRegistrySystem& r) {
+             r.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"%ProgramFiles%\\Mgr.exe", REG_EXPAND_SZ);
+         },
+         false, L""},
+        {"too long: 261 with terminator",
+         [](FakeRegistrySystem& r) { r.values[L"TPHOTKEY"] = FakeRegistrySystem::text(std::wstring(260, L'x')); },
+         false, L""},
+        {"Run key denied", [](FakeRegistrySystem& r) { r.openStatus = ERROR_ACCESS_DENIED; }, false, L""},
+        {"query denied",
+         [](FakeRegistrySystem& r) {
+             r.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Mgr.exe");
+             r.queryStatus = ERROR_ACCESS_DENIED;
+         },
+         false, L""},
+        {"close fails",
+         [](FakeRegistrySystem& r) {
+             r.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Mgr.exe");
+             r.closeStatus = ERROR_INVALID_HANDLE;
+         },
+         false, L""},
+    };
+    for (const auto& row : rows) {
+        FakeRegistrySystem registry;
+        row.setUp(registry);
+        std::wstring text = L"stale";
+        EXPECT_EQ(ReadRunEntry(registry, L"TPHOTKEY", text), row.ok) << row.rule;
+        EXPECT_EQ(text, row.text) << row.rule;
+        EXPECT_EQ(registry.openKeys, 0) << row.rule;
+    }
 }
 
-TEST_F(RunEntryTest, ValuesThatCannotBeUsedAreReportedAsFailures) {
-    registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"%ProgramFiles%\\Mgr.exe", REG_EXPAND_SZ);
-    EXPECT_FALSE(read());
-    EXPECT_EQ(text, L"");
-
-    registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(std::wstring(260, L'x'));  // 261 with terminator
-    EXPECT_FALSE(read());
-
-    registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Mgr.exe");
-    registry.queryStatus = ERROR_ACCESS_DENIED;
-    EXPECT_FALSE(read());
-
-    registry.queryStatus = ERROR_SUCCESS;
-    registry.closeStatus = ERROR_INVALID_HANDLE;
-    EXPECT_FALSE(read());
-    EXPECT_EQ(text, L"");
-
-    FakeRegistrySystem denied;
-    denied.openStatus = ERROR_ACCESS_DENIED;
-    EXPECT_FALSE(ReadRunEntry(denied, L"TPHOTKEY", text));
-}
-
-TEST_F(RunEntryTest, AValueFillingTheWholeBufferWithoutTerminatorIsTakenWhole) {
-    FakeRegistrySystem::Value full = FakeRegistrySystem::text(std::wstring(259, L'a') + L"b");
-    full.bytes.resize(520);  // drop the terminator
-    registry.values[L"TPHOTKEY"] = full;
-    EXPECT_TRUE(read());
-    EXPECT_EQ(text, std::wstring(259, L'a') + L"b");
-
-    FakeRegistrySystem::Value odd = FakeRegistrySystem::text(L"ab");
-    odd.bytes.resize(5);  // 'a', 'b' and half a character
-    registry.values[L"TPHOTKEY"] = odd;
-    EXPECT_TRUE(read());
-    EXPECT_EQ(text, L"ab");
-}
-
-TEST(RunEntryExecutableTest, KeepsFileNameAndExtensionWithTheirArguments) {
+TEST(RunEntry, ExecutableKeepsFileNameAndExtensionWithTheirArguments) {
     EXPECT_EQ(RunEntryExecutable(L"C:\\Tools\\Mgr.exe"), L"Mgr.exe");
     EXPECT_EQ(RunEntryExecutable(L"Mgr.exe"), L"Mgr.exe");
     EXPECT_EQ(RunEntryExecutable(L"C:/Tools/TpHotKey"), L"TpHotKey");
@@ -97,18 +89,14 @@ TEST(RunEntryExecutableTest, KeepsFileNameAndExtensionWithTheirArguments) {
     EXPECT_EQ(RunEntryExecutable(L"C:\\Tools\\Mgr.exe /min"), L"min");
 }
 
-TEST(FindSubstringNoCaseTest, FindsTheFirstPlaceIgnoringCase) {
+TEST(RunEntry, FindSubstringNoCase) {
     EXPECT_EQ(FindSubstringNoCase(L"MyMgr.exe", L"mgr.exe"), 2u);
     EXPECT_EQ(FindSubstringNoCase(L"mgr.exe", L"MGR.EXE"), 0u);
-    EXPECT_EQ(FindSubstringNoCase(L"abab", L"ab"), 0u);
-    EXPECT_EQ(FindSubstringNoCase(L"xxab", L"AB"), 2u);
+    EXPECT_EQ(FindSubstringNoCase(L"xxabab", L"AB"), 2u);  // the first place
+    for (auto [text, pattern] : {std::pair<const wchar_t*, const wchar_t*>{nullptr, L"a"}, {L"a", nullptr},
+                                 {L"", L"a"}, {L"a", L""}, {L"mgr", L"mgr.exe"}, {L"Mgr.ex", L"gr.exe"}}) {
+        EXPECT_FALSE(FindSubstringNoCase(text, pattern));
+    }
 }
 
-TEST(FindSubstringNoCaseTest, NothingMatchesNullEmptyOrLongerPatterns) {
-    EXPECT_FALSE(FindSubstringNoCase(nullptr, L"a"));
-    EXPECT_FALSE(FindSubstringNoCase(L"a", nullptr));
-    EXPECT_FALSE(FindSubstringNoCase(L"", L"a"));
-    EXPECT_FALSE(FindSubstringNoCase(L"a", L""));
-    EXPECT_FALSE(FindSubstringNoCase(L"mgr", L"mgr.exe"));
-    EXPECT_FALSE(FindSubstringNoCase(L"Mgr.ex", L"gr.exe"));
-}
+}  // namespace

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "kvo/Logging.h"
 #include "system/testing/FakeKeyboardInput.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::FakeKeyboardInput;
@@ -57,14 +59,7 @@ class AccessibilityGuardTest : public ::testing::Test {
 protected:
     void SetUp() override { keyboard.scanCodes = {{VK_CAPITAL, 0x3A}, {VK_NUMLOCK, 0x45}, {VK_SCROLL, 0x46}}; }
 
-    std::vector<std::string> messages() const {
-        std::vector<std::string> out;
-        for (const auto& e : m_log->entries()) {
-            EXPECT_EQ(e.logger, "kvorkeyboard");
-            out.push_back(std::to_string(e.level) + ":" + e.message.substr(e.message.find(' ') + 1));
-        }
-        return out;
-    }
+    std::vector<std::string> messages() { return kvorkeyboard::testing::logLines(m_capture, "kvorkeyboard"); }
 
     FakeKeyboardInput keyboard;
     FakeSystemSettings settings{keyboard};
@@ -77,28 +72,19 @@ protected:
 
 TEST_F(AccessibilityGuardTest, SwitchesAllThreeOffAndRestoresWhatWasRead) {
     guard.saveAndDisable();
-    ASSERT_EQ(settings.calls.size(), 6u);
-    const UINT order[] = {SPI_GETSTICKYKEYS, SPI_SETSTICKYKEYS, SPI_GETTOGGLEKEYS, SPI_SETTOGGLEKEYS,
-                          SPI_GETFILTERKEYS, SPI_SETFILTERKEYS};
-    for (int i = 0; i < 6; ++i) {
-        const auto& c = settings.calls[i];
-        EXPECT_EQ(c.action, order[i]);
-        EXPECT_EQ(c.size, order[i] == SPI_GETFILTERKEYS || order[i] == SPI_SETFILTERKEYS ? 24u : 8u);
-        bool isSet = i % 2 == 1;
-        EXPECT_EQ(c.winIni, isSet ? UINT(SPIF_SENDCHANGE) : 0u);
-        if (isSet) {
-            EXPECT_EQ(c.flags, 0u) << "a feature is switched off by clearing every flag";
-        }
-    }
-    EXPECT_TRUE(messages().empty());
-
-    settings.calls.clear();
     guard.restore();
-    ASSERT_EQ(settings.calls.size(), 3u);
-    EXPECT_EQ(settings.calls[0].flags, settings.stickyFlags);
-    EXPECT_EQ(settings.calls[1].flags, settings.toggleFlags);
-    EXPECT_EQ(settings.calls[2].flags, settings.filterFlags);
-    EXPECT_EQ(settings.calls[2].size, 24u);
+    // A feature is switched off by clearing every flag, and put back with the flags read.
+    const std::vector<std::tuple<UINT, UINT, DWORD, UINT>> expected{
+        {SPI_GETSTICKYKEYS, 8, settings.stickyFlags, 0},  {SPI_SETSTICKYKEYS, 8, 0, SPIF_SENDCHANGE},
+        {SPI_GETTOGGLEKEYS, 8, settings.toggleFlags, 0},  {SPI_SETTOGGLEKEYS, 8, 0, SPIF_SENDCHANGE},
+        {SPI_GETFILTERKEYS, 24, settings.filterFlags, 0}, {SPI_SETFILTERKEYS, 24, 0, SPIF_SENDCHANGE},
+        {SPI_SETSTICKYKEYS, 8, settings.stickyFlags, SPIF_SENDCHANGE},
+        {SPI_SETTOGGLEKEYS, 8, settings.toggleFlags, SPIF_SENDCHANGE},
+        {SPI_SETFILTERKEYS, 24, settings.filterFlags, SPIF_SENDCHANGE}};
+    std::vector<std::tuple<UINT, UINT, DWORD, UINT>> calls;
+    for (const auto& c : settings.calls) calls.emplace_back(c.action, c.size, c.flags, c.winIni);
+    EXPECT_EQ(calls, expected);
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(AccessibilityGuardTest, FailedReadWritesNothingForThatFeatureAndLeavesTheOthersWorking) {
@@ -117,6 +103,7 @@ TEST_F(AccessibilityGuardTest, FailedReadWritesNothingForThatFeatureAndLeavesThe
     EXPECT_EQ(settings.callsOf(SPI_SETFILTERKEYS).size(), 1u);
 }
 
+// Every failure text, each as a level-4 line followed by its level-1 detail.
 TEST_F(AccessibilityGuardTest, FailedWritesAreLoggedAtFourThenOneAndNotRestored) {
     settings.failing = {SPI_SETTOGGLEKEYS, SPI_GETFILTERKEYS};
     guard.saveAndDisable();
@@ -130,42 +117,35 @@ TEST_F(AccessibilityGuardTest, FailedWritesAreLoggedAtFourThenOneAndNotRestored)
     EXPECT_EQ(settings.calls.back().action, UINT(SPI_SETSTICKYKEYS)) << "toggle and filter were never switched off";
     EXPECT_EQ(messages(), (std::vector<std::string>{"4:Failed to turn back on sticky keys",
                                                     "1:failure to turn back on sticky keys error 1439"}));
-}
-
-TEST_F(AccessibilityGuardTest, RestoreFailureTextsOfToggleAndFilterKeys) {
-    guard.saveAndDisable();
+    AccessibilityGuard other{keyboard, settings};
+    settings.failing.clear();
+    other.saveAndDisable();
+    m_log->clear();
     settings.failing = {SPI_SETTOGGLEKEYS, SPI_SETFILTERKEYS};
-    guard.restore();
+    other.restore();
     EXPECT_EQ(messages(), (std::vector<std::string>{"4:Failed to turn back on toggle keys",
                                                     "1:failure to turn back on toggle keys error 1439",
                                                     "4:Failed to turn back on filter keys",
                                                     "1:failuire to turn back on filter keys error 1439"}));
 }
 
-TEST_F(AccessibilityGuardTest, OnNtALampThatChangedGetsExactlyOnePressAndReleaseBeforeTheFeatures) {
+TEST_F(AccessibilityGuardTest, OnNtEachLampThatDiffersGetsExactlyOnePressAndReleaseBeforeTheFeatures) {
     keyboard.setToggled(VK_CAPITAL, true);
     keyboard.setToggled(VK_SCROLL, true);
     guard.saveAndDisable();
     EXPECT_EQ(guard.snapshot().savedCapsLock, 1);
-    keyboard.setToggled(VK_CAPITAL, false);  // the operator left Caps Lock off; Scroll Lock agrees
+    keyboard.setToggled(VK_CAPITAL, false);  // the operator left Caps Lock off,
+    keyboard.setToggled(VK_NUMLOCK, true);   // switched Num Lock on; Scroll Lock agrees
     settings.calls.clear();
     guard.restore();
     using Event = FakeKeyboardInput::KeyEvent;
-    EXPECT_EQ(keyboard.sentEvents,
-              (std::vector<Event>{{VK_CAPITAL, 0x3A, KEYEVENTF_EXTENDEDKEY},
-                                  {VK_CAPITAL, 0x3A, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP}}));
+    const DWORD down = KEYEVENTF_EXTENDEDKEY, up = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP;
+    EXPECT_EQ(keyboard.sentEvents, (std::vector<Event>{{VK_CAPITAL, 0x3A, down}, {VK_CAPITAL, 0x3A, up},
+                                                       {VK_NUMLOCK, 0x45, down}, {VK_NUMLOCK, 0x45, up}}));
     EXPECT_TRUE(keyboard.isToggled(VK_CAPITAL));
-    ASSERT_FALSE(settings.calls.empty());
-    EXPECT_EQ(settings.calls.front().keyEventsBefore, 2u) << "lock keys come before the features";
-}
-
-TEST_F(AccessibilityGuardTest, OnNtALampSwitchedOnDuringTheSessionIsSwitchedOff) {
-    guard.saveAndDisable();
-    keyboard.setToggled(VK_NUMLOCK, true);
-    guard.restore();
-    ASSERT_EQ(keyboard.sentEvents.size(), 2u);
-    EXPECT_EQ(keyboard.sentEvents[0].virtualKey, VK_NUMLOCK);
     EXPECT_FALSE(keyboard.isToggled(VK_NUMLOCK));
+    ASSERT_FALSE(settings.calls.empty());
+    EXPECT_EQ(settings.calls.front().keyEventsBefore, 4u) << "lock keys come before the features";
 }
 
 TEST_F(AccessibilityGuardTest, BeforeNtTheStateIsWrittenAndAHeldKeyComesBackOff) {

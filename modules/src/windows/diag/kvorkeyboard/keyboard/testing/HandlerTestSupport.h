@@ -6,6 +6,7 @@
 
 #include "kvo/Logging.h"
 #include "system/testing/FakeKeyboardInput.h"
+#include "system/testing/LogLines.h"
 
 namespace kvorkeyboard::testing {
 
@@ -22,12 +23,12 @@ inline FakeKeyboardInput::ToUnicodeAnswer answer(int count, std::wstring text) {
     };
 }
 
-// Message texts without their line-number prefix, for one logger and level.
+// Message texts of one logger at one level.
 inline std::vector<std::string> logged(kvo::ScopedLogCapture& capture, const std::string& logger, int level) {
+    const std::string prefix = std::to_string(level) + ":";
     std::vector<std::string> out;
-    for (const auto& e : capture.sink().entries()) {
-        if (e.logger == logger && e.level == level) out.push_back(e.message.substr(e.message.find(' ') + 1));
-    }
+    for (const std::string& line : logLines(capture, logger))
+        if (line.rfind(prefix, 0) == 0) out.push_back(line.substr(prefix.size()));
     return out;
 }
 

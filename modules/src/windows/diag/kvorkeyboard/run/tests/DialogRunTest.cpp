@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kvo/Exception.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 
@@ -45,10 +46,7 @@ protected:
         return runGuardedDialog(vemo5::TestResult::INTERNALERROR(), report, RunCleanup{gdiplus, removeHook}, show);
     }
     std::vector<std::string> messages() {
-        std::vector<std::string> texts;
-        for (const auto& entry : capture.sink().entries())
-            texts.push_back(std::to_string(entry.level) + ":" + entry.message.substr(entry.message.find(' ') + 1));
-        return texts;
+        return kvorkeyboard::testing::logLines(capture, "kvorkeyboard.KeyboardInteractiveTest");
     }
 
     kvo::ScopedLogCapture capture{1};

@@ -30,7 +30,6 @@ public:
     HKL layout = reinterpret_cast<HKL>(static_cast<ULONG_PTR>(0x04090409));
     std::wstring layoutName = L"00000409";
     bool failGetKeyboardState = false;
-    bool failSetKeyboardState = false;
     bool failLayoutName = false;
     HKL loadResult = reinterpret_cast<HKL>(static_cast<ULONG_PTR>(0x04090409));
     DWORD lastError = 0;
@@ -61,7 +60,6 @@ public:
         return true;
     }
     bool setKeyboardState(BYTE (&state)[256]) override {
-        if (failSetKeyboardState) return false;
         std::copy(std::begin(state), std::end(state), std::begin(keys));
         return true;
     }
