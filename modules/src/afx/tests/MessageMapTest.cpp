@@ -78,9 +78,12 @@ protected:
 };
 
 TEST_F(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
+    EXPECT_EQ(wnd.preSubclassCalls, 1);
     EXPECT_EQ(wnd.SendMessage(WM_BOTH), 2);
     EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY, 3, 4), 7);
     wnd.SendMessage(WM_TIMER, 7);  // typed handlers get their arguments
+    wnd.SetWindowText(L"changed");  // Default() runs the window's own procedure
+    EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
     EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only", "timer 7"}));
 }
 
@@ -92,54 +95,40 @@ TEST_F(MessageMap, CommandsMatchBothNotificationCodeAndControlId) {
     EXPECT_EQ(wnd.calls, (std::vector<std::string>{"clicked", "selendok"}));
 }
 
-TEST_F(MessageMap, DefaultRunsTheWindowsOwnProcedure) {
-    wnd.SetWindowText(L"changed");
-    EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
-}
-
-TEST_F(MessageMap, SubclassingTiesTheObjectToItsHandleOnce) {
-    EXPECT_EQ(wnd.preSubclassCalls, 1);
+TEST_F(MessageMap, DetachGivesTheWindowItsOwnProcedureBack) {
     EXPECT_EQ(CWnd::FromHandlePermanent(window), &wnd);
     EXPECT_EQ(CWnd::FromHandle(window), &wnd);
-}
-
-TEST_F(MessageMap, DetachGivesTheWindowItsOwnProcedureBack) {
     EXPECT_EQ(wnd.Detach(), window);
     const afx::ScopedWindow detached(window);  // a detached window outlives the tie
     EXPECT_EQ(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
     EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-    ::SendMessageW(window, WM_BOTH, 0, 0);  // reaches no object, and nothing breaks
+    ::SendMessageW(window, WM_BOTH, 0, 0);
     EXPECT_TRUE(wnd.calls.empty());
 }
 
-TEST_F(MessageMap, TheObjectIsUntiedBeforeTheWindowGoes) {
-    ::DestroyWindow(window);
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-}
-
-TEST(Subclassing, DestroyingTheObjectDestroysItsWindow) {
-    const HWND window = makeStatic();
+// However the window goes, no object may stay tied to its dead handle.
+TEST(Subclassing, TheTieEndsWithTheWindow) {
+    HWND window = makeStatic();
     {
         CDerivedWnd wnd;
         ASSERT_TRUE(wnd.SubclassWindow(window));
     }
-    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_FALSE(::IsWindow(window));  // the object took its window with it
     EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
 
-    CWnd attached;  // attached without subclassing: untied by DestroyWindow
+    CDerivedWnd subclassed;
+    CWnd attached;
+    ASSERT_TRUE(subclassed.SubclassWindow(window = makeStatic()));
     ASSERT_TRUE(attached.Attach(makeStatic()));
-    EXPECT_TRUE(attached.DestroyWindow());
-    EXPECT_EQ(attached.m_hWnd, nullptr);
-}
-
-TEST(Subclassing, NullOrDeadWindowsAreRefused) {
-    CWnd wnd;
-    EXPECT_FALSE(wnd.SubclassWindow(nullptr));
-    const HWND window = makeStatic();
     ::DestroyWindow(window);
-    EXPECT_FALSE(wnd.Attach(window));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_TRUE(attached.DestroyWindow());
+    EXPECT_EQ(subclassed.m_hWnd, nullptr);
+    EXPECT_EQ(attached.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+
+    EXPECT_FALSE(attached.SubclassWindow(nullptr));
+    EXPECT_FALSE(attached.Attach(window));  // dead
+    EXPECT_EQ(attached.m_hWnd, nullptr);
 }
 
 TEST(FromHandle, OtherWindowsGetOneTemporaryObjectEach) {
