@@ -84,6 +84,7 @@ TEST_F(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
     wnd.SendMessage(WM_TIMER, 7);  // typed handlers get their arguments
     wnd.SetWindowText(L"changed");  // Default() runs the window's own procedure
     EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
+    EXPECT_EQ(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5)), HTTRANSPARENT);  // so do messages no map names
     EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only", "timer 7"}));
 }
 
