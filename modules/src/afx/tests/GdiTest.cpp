@@ -37,25 +37,6 @@ TEST(CFont, AttachTakesOwnership) {
     EXPECT_EQ(::GetObjectType(raw), 0u);
 }
 
-TEST(CDC, MeasuresTextWithTheSelectedFontOfAWindow) {
-    CWnd window;
-    ASSERT_TRUE(window.Attach(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr,
-                                                nullptr, nullptr)));
-    CClientDC dc(&window);
-    CFont small;
-    CFont large;
-    ASSERT_TRUE(small.CreatePointFont(80, L"MS Shell Dlg"));
-    ASSERT_TRUE(large.CreatePointFont(240, L"MS Shell Dlg"));
-    const HGDIOBJ previous = dc.SelectObject(&small);
-    const CSize smallSize = dc.GetTextExtent(kvo::String("Keyboard"));
-    dc.SelectObject(&large);
-    const CSize largeSize = dc.GetTextExtent(L"Keyboard", 8);
-    dc.SelectObject(previous);
-    EXPECT_GT(smallSize.cx, 0);
-    EXPECT_GT(largeSize.cx, 2 * smallSize.cx);
-    EXPECT_GT(largeSize.cy, 2 * smallSize.cy);
-}
-
 // Sizes measured in a mapped DC go through LPtoDP; a mapping with y growing
 // upwards must not make them negative.
 TEST(CDC, LogicalSizeToDeviceSizeKeepsItPositive) {

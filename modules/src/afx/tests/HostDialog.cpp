@@ -28,8 +28,6 @@ void CHostDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PAINTED, m_painted);
     DDX_Control(pDX, IDC_COMBO, m_combo);
     DDX_Control(pDX, IDC_EDIT, m_edit);
-    DDX_Control(pDX, IDC_RADIO_A, m_radioA);
-    DDX_Control(pDX, IDC_RADIO_B, m_radioB);
     if (bindMissingControl) DDX_Control(pDX, 4242, m_missing);
 }
 

@@ -31,8 +31,6 @@ public:
     CCountingStatic m_painted;
     CComboBox m_combo;
     CEdit m_edit;
-    CButton m_radioA;
-    CButton m_radioB;
     int cancels = 0;
     bool bindMissingControl = false;
 
