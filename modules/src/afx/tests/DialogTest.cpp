@@ -30,7 +30,11 @@ TEST(DoModal, EndsWithTheResultOfTheWayTheDialogWasClosed) {
         CHostDialog dialog(nullptr, c.templateId);
         dialog.onInit = c.onInit;
         dialog.step = c.step;
+        ::SetLastError(0);
         EXPECT_EQ(dialog.DoModal(), c.result);
+        if (c.result == -1) {
+            EXPECT_NE(::GetLastError(), 0u);  // a failure keeps its reason for the caller
+        }
         EXPECT_EQ(dialog.cancels, c.cancels);
         EXPECT_EQ(dialog.m_hWnd, nullptr);
     }
