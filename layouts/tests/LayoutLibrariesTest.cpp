@@ -57,11 +57,9 @@ TEST_P(ShippedLayout, MapsAsDataWithItsNameAndAnEnglishPicture) {
 
     HRSRC resource = FindResourceExW(library.get(), RT_DIALOG, MAKEINTRESOURCEW(2),
                                      MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-    ASSERT_NE(resource, nullptr);
-    HGLOBAL loaded = LoadResource(library.get(), resource);
-    ASSERT_NE(loaded, nullptr);
-    auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LockResource(loaded));
-    ASSERT_NE(dialogTemplate, nullptr);
+    HGLOBAL loaded = resource ? LoadResource(library.get(), resource) : nullptr;
+    auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEW>(LockResource(loaded)) : nullptr;
+    ASSERT_NE(dialogTemplate, nullptr) << "resource " << resource << ", loaded " << loaded;
 
     afx::ScopedWindow parent(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1000, 400, nullptr, nullptr,
                                              GetModuleHandleW(nullptr), nullptr));

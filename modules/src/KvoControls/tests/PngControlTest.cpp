@@ -81,40 +81,31 @@ bool isNear(COLORREF actual, COLORREF expected) {
            std::abs(GetBValue(actual) - GetBValue(expected)) < 40;
 }
 
-TEST_F(PngControlTest, DrawsThePictureScaledToFitAndCentred) {
+// 20 x 10 in 120 x 40 is drawn 80 x 40 from x = 20; a missing file leaves
+// only the background, also where an earlier picture was.
+TEST_F(PngControlTest, DrawsThePictureScaledToFitAndCentredOrNothing) {
+    const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
     ASSERT_TRUE(dialog.m_picture.SetImage(png.c_str(), false));
     const Rendering drawn(dialog.m_picture);
-    // 20 x 10 in 120 x 40: 80 x 40 from x = 20.
-    const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
-    EXPECT_TRUE(isNear(drawn.at(5, 20), background));
-    EXPECT_TRUE(isNear(drawn.at(30, 5), kRed));
-    EXPECT_TRUE(isNear(drawn.at(50, 35), kRed));
-    EXPECT_TRUE(isNear(drawn.at(70, 5), kBlue));
-    EXPECT_TRUE(isNear(drawn.at(90, 35), kBlue));
-    EXPECT_TRUE(isNear(drawn.at(115, 20), background));
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {{5, 20, background}, {30, 5, kRed}, {50, 35, kRed}, {70, 5, kBlue}, {90, 35, kBlue}, {115, 20, background}};
+    for (const auto& p : pixels) EXPECT_TRUE(isNear(drawn.at(p.x, p.y), p.colour)) << p.x << "," << p.y;
+
+    EXPECT_FALSE(dialog.m_picture.SetImage(png + L".missing", true));
+    EXPECT_FALSE(dialog.m_picture.HasImage());
+    const Rendering empty(dialog.m_picture);
+    EXPECT_TRUE(isNear(empty.at(40, 20), background));
+    EXPECT_TRUE(isNear(empty.at(80, 20), background));
 }
 
-TEST_F(PngControlTest, PaintsThroughWmPaintOnScreen) {
+TEST_F(PngControlTest, PaintsThroughWmPaintAndKeepsNoFileOpen) {
     ASSERT_TRUE(dialog.m_picture.SetImage(png.c_str(), true));
+    EXPECT_TRUE(::DeleteFileW(png.c_str()));
     afx::ScopedWindowDC screen(dialog.m_picture.m_hWnd);
     EXPECT_TRUE(isNear(::GetPixel(screen.get(), 40, 20), kRed));
     EXPECT_TRUE(isNear(::GetPixel(screen.get(), 80, 20), kBlue));
-}
-
-TEST_F(PngControlTest, MissingFileShowsNothingAndReplacesAnEarlierPicture) {
-    ASSERT_TRUE(dialog.m_picture.SetImage(png.c_str(), false));
-    EXPECT_FALSE(dialog.m_picture.SetImage(png + L".missing", true));
-    EXPECT_FALSE(dialog.m_picture.HasImage());
-    const Rendering drawn(dialog.m_picture);
-    const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
-    EXPECT_TRUE(isNear(drawn.at(40, 20), background));
-    EXPECT_TRUE(isNear(drawn.at(80, 20), background));
-}
-
-TEST_F(PngControlTest, FileIsNotKeptOpen) {
-    ASSERT_TRUE(dialog.m_picture.SetImage(png.c_str(), false));
-    EXPECT_TRUE(::DeleteFileW(png.c_str()));
-    EXPECT_TRUE(dialog.m_picture.HasImage());
 }
 
 TEST(PngControl, NotAPictureIsRefused) {

@@ -5,15 +5,10 @@
 
 #include <memory>
 
-#include "TestDialogs.h"
-#include "afx/Controls.h"
-#include "afx/Dialog.h"
+#include "HostDialog.h"
 #include "kvo/Exception.h"
 
 namespace {
-
-constexpr UINT WM_PAGE_DONE = WM_APP + 20;
-constexpr UINT WM_HOST_STEP = WM_APP + 21;
 
 class CPage : public CDialog {
     DECLARE_DYNCREATE(CPage)
@@ -34,7 +29,7 @@ public:
 protected:
     void onButton() {
         ++clicks;
-        GetParent()->GetParent()->PostMessage(WM_PAGE_DONE, 77);
+        GetParent()->GetParent()->PostMessage(WM_RUN_STEP, 77);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -45,67 +40,28 @@ BEGIN_MESSAGE_MAP(CPage, CDialog)
     ON_BN_CLICKED(IDC_CHILD_BUTTON, &CPage::onButton)
 END_MESSAGE_MAP()
 
-class CFrame : public CDialog {
-public:
-    CFrame() : CDialog(IDD_HOST) {}
+TEST(ChildDialog, PageInsideAControlReceivesItsMessagesAndReachesItsHost) {
+    CHostDialog host;
     std::unique_ptr<CPage> page;
     BOOL created = FALSE;
-    HWND pageWindow = nullptr;
-    bool pageWindowGoneWithObject = false;
-
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
+    bool childOfTheArea = false;
+    host.onInit = [&](CHostDialog& h) {
         page = RUNTIME_CLASS(CPage)->CreateObjectAs<CPage>();
-        created = page->Create(IDD_CHILD, GetDlgItem(IDC_AREA));
-        pageWindow = page->m_hWnd;
-        page->ShowWindow(SW_SHOW);
-        PostMessage(WM_HOST_STEP);
-        return TRUE;
-    }
-
-protected:
-    LRESULT onStep(WPARAM, LPARAM) {
+        created = page->Create(IDD_CHILD, h.GetDlgItem(IDC_AREA));
+    };
+    host.step = [&](CHostDialog& h, WPARAM fromPage) {
+        if (fromPage) return h.EndDialog(static_cast<int>(fromPage));
+        childOfTheArea = ::GetParent(page->m_hWnd) == h.GetDlgItem(IDC_AREA)->m_hWnd &&
+                         (page->GetStyle() & WS_CHILD) && CWnd::FromHandlePermanent(page->m_hWnd) == page.get();
         // The operator clicks the page's button.
         ::SendMessageW(::GetDlgItem(page->m_hWnd, IDC_CHILD_BUTTON), BM_CLICK, 0, 0);
-        return 0;
-    }
-    LRESULT onPageDone(WPARAM wParam, LPARAM) {
-        page.reset();  // replacing a page destroys its window
-        pageWindowGoneWithObject = !::IsWindow(pageWindow);
-        EndDialog(static_cast<int>(wParam));
-        return 0;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CFrame, CDialog)
-    ON_MESSAGE(WM_HOST_STEP, &CFrame::onStep)
-    ON_MESSAGE(WM_PAGE_DONE, &CFrame::onPageDone)
-END_MESSAGE_MAP()
-
-TEST(ChildDialog, PageInsideAControlReceivesItsMessagesAndReachesItsHost) {
-    CFrame frame;
-    EXPECT_EQ(frame.DoModal(), 77);
-    EXPECT_TRUE(frame.created);
-    EXPECT_TRUE(frame.pageWindowGoneWithObject);
-}
-
-TEST(ChildDialog, IsAChildOfTheControlAndTiedToItsObject) {
-    CDialog host(IDD_HOST);
-    ASSERT_TRUE(host.Create(IDD_HOST));
-    CWnd* area = host.GetDlgItem(IDC_AREA);
-    CPage page;
-    ASSERT_TRUE(page.Create(IDD_CHILD, area));
-    EXPECT_EQ(page.initCalls, 1);
-    EXPECT_EQ(::GetParent(page.m_hWnd), area->m_hWnd);
-    EXPECT_EQ(page.GetParent()->GetParent(), &host);
-    EXPECT_EQ(CWnd::FromHandlePermanent(page.m_hWnd), &page);
-    EXPECT_TRUE(page.GetStyle() & WS_CHILD);
-    ::SendMessageW(::GetDlgItem(page.m_hWnd, IDC_CHILD_BUTTON), BM_CLICK, 0, 0);
-    EXPECT_EQ(page.clicks, 1);
-    // The host's window takes the page's window with it; the object is untied.
-    host.DestroyWindow();
-    EXPECT_EQ(page.m_hWnd, nullptr);
+    };
+    EXPECT_EQ(host.DoModal(), 77);
+    EXPECT_TRUE(created);
+    EXPECT_TRUE(childOfTheArea);
+    EXPECT_EQ(page->initCalls, 1);
+    EXPECT_EQ(page->clicks, 1);
+    EXPECT_EQ(page->m_hWnd, nullptr);  // the host's window took the page's with it
 }
 
 TEST(ChildDialog, CreateFailsWithTheReasonForAMissingTemplate) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -12,40 +14,33 @@ namespace {
 class FileFind : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, temp);
-        folder = std::wstring(temp) + L"afx-filefind-" + std::to_wstring(::GetCurrentProcessId());
-        ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
-        for (const wchar_t* name : {L"a.kbl", L"b.kbl", L"c.txt"}) {
-            afx::ScopedFileHandle file(::CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                                     CREATE_NEW, 0, nullptr));
-            ASSERT_TRUE(file);
-        }
-        ASSERT_TRUE(::CreateDirectoryW((folder + L"\\x.kbl").c_str(), nullptr));
+        std::filesystem::create_directories(std::filesystem::path(folder) / L"x.kbl");
+        for (const wchar_t* name : {L"a.kbl", L"b.kbl", L"c.txt"}) std::ofstream(std::filesystem::path(folder) / name);
     }
-    void TearDown() override {
-        for (const wchar_t* name : {L"a.kbl", L"b.kbl", L"c.txt"}) ::DeleteFileW((folder + L"\\" + name).c_str());
-        ::RemoveDirectoryW((folder + L"\\x.kbl").c_str());
-        ::RemoveDirectoryW(folder.c_str());
-    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::wstring folder;
+    const std::wstring folder = (std::filesystem::temp_directory_path() /
+                                 (L"afx-filefind-" + std::to_wstring(::GetCurrentProcessId()))).wstring();
 };
 
-TEST_F(FileFind, VisitsEveryMatchOnceWithItsFullPath) {
+TEST_F(FileFind, VisitsEveryEntryOnceWithItsFullPathAndKind) {
     CFileFind finder;
-    BOOL more = finder.FindFile((folder + L"\\*.kbl").c_str());
-    ASSERT_TRUE(more);
-    std::set<std::wstring> files;
-    std::set<std::wstring> folders;
+    BOOL more = finder.FindFile((folder + L"\\*").c_str());
+    std::multiset<std::wstring> files, folders;
+    int dots = 0;
     while (more) {
         more = finder.FindNextFile();
         const std::wstring name = finder.GetFileName().str();
+        if (finder.IsDots()) {
+            ++dots;
+            continue;
+        }
         EXPECT_EQ(finder.GetFilePath().str(), folder + L"\\" + name);
         (finder.IsDirectory() ? folders : files).insert(name);
     }
-    EXPECT_EQ(files, (std::set<std::wstring>{L"a.kbl", L"b.kbl"}));
-    EXPECT_EQ(folders, (std::set<std::wstring>{L"x.kbl"}));
+    EXPECT_EQ(files, (std::multiset<std::wstring>{L"a.kbl", L"b.kbl", L"c.txt"}));
+    EXPECT_EQ(folders, (std::multiset<std::wstring>{L"x.kbl"}));
+    EXPECT_EQ(dots, 2);
 }
 
 TEST_F(FileFind, RelativePatternIsTakenFromTheCurrentDirectory) {
@@ -77,8 +72,7 @@ TEST_F(FileFind, DotsAreRecognised) {
 TEST_F(FileFind, NoMatchAndMisuse) {
     CFileFind finder;
     EXPECT_FALSE(finder.FindFile((folder + L"\\*.none").c_str()));
-    EXPECT_THROW(finder.GetFileName(), kvo::AssertionFailure);  // nothing to read
-    EXPECT_THROW(finder.FindNextFile(), kvo::AssertionFailure);
+    EXPECT_THROW(finder.FindNextFile(), kvo::AssertionFailure);  // nothing to read
     ASSERT_TRUE(finder.FindFile((folder + L"\\*.txt").c_str()));
     EXPECT_THROW(finder.GetFileName(), kvo::AssertionFailure);  // FindNextFile comes first
     finder.Close();

@@ -69,103 +69,67 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_SETTEXT, &CDerivedWnd::onSetText)
 END_MESSAGE_MAP()
 
-TEST(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
+class MessageMap : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(wnd.SubclassWindow(window)); }
+    const HWND window = makeStatic();
+    const LONG_PTR original = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
     CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+};
+
+TEST_F(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
+    EXPECT_EQ(wnd.preSubclassCalls, 1);
     EXPECT_EQ(wnd.SendMessage(WM_BOTH), 2);
     EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY, 3, 4), 7);
-    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only"}));
+    wnd.SendMessage(WM_TIMER, 7);  // typed handlers get their arguments
+    wnd.SetWindowText(L"changed");  // Default() runs the window's own procedure
+    EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
+    EXPECT_EQ(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5)), HTTRANSPARENT);  // so do messages no map names
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only", "timer 7"}));
 }
 
-TEST(MessageMap, CommandsMatchBothNotificationCodeAndControlId) {
-    CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
+TEST_F(MessageMap, CommandsMatchBothNotificationCodeAndControlId) {
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, BN_CLICKED));
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELENDOK));
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELCHANGE));     // no entry for this code
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, BN_CLICKED));    // nor for this id
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, CBN_SELENDOK));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELCHANGE));   // no entry for this code
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, BN_CLICKED));  // nor for this id
     EXPECT_EQ(wnd.calls, (std::vector<std::string>{"clicked", "selendok"}));
 }
 
-TEST(MessageMap, TypedHandlersGetTheirArguments) {
-    CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
-    wnd.SendMessage(WM_TIMER, 7);
-    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"timer 7"}));
-}
-
-TEST(MessageMap, DefaultRunsTheWindowsOwnProcedure) {
-    CDerivedWnd wnd;
-    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
-    wnd.SetWindowText(L"changed");
-    EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
-    // A message that no map names gets the static's own processing too.
-    kvo::String text;
-    wnd.GetWindowText(text);
-    EXPECT_EQ(text, kvo::String("changed"));
-}
-
-TEST(Subclassing, PreSubclassWindowRunsOnceAndTheObjectIsFoundByHandle) {
-    CDerivedWnd wnd;
-    const HWND window = makeStatic();
-    ASSERT_TRUE(wnd.SubclassWindow(window));
-    EXPECT_EQ(wnd.preSubclassCalls, 1);
+TEST_F(MessageMap, DetachGivesTheWindowItsOwnProcedureBack) {
     EXPECT_EQ(CWnd::FromHandlePermanent(window), &wnd);
     EXPECT_EQ(CWnd::FromHandle(window), &wnd);
-}
-
-TEST(Subclassing, DetachGivesTheWindowItsOwnProcedureBack) {
-    const HWND window = makeStatic();
-    const LONG_PTR original = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
-    {
-        CDerivedWnd wnd;
-        ASSERT_TRUE(wnd.SubclassWindow(window));
-        EXPECT_NE(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
-        EXPECT_EQ(wnd.Detach(), window);
-    }
-    EXPECT_TRUE(::IsWindow(window));  // a detached window outlives the object
+    EXPECT_EQ(wnd.Detach(), window);
+    const afx::ScopedWindow detached(window);  // a detached window outlives the tie
     EXPECT_EQ(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
     EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-    ::SendMessageW(window, WM_BOTH, 0, 0);  // reaches no object, and nothing breaks
-    ::DestroyWindow(window);
+    ::SendMessageW(window, WM_BOTH, 0, 0);
+    EXPECT_TRUE(wnd.calls.empty());
 }
 
-TEST(Subclassing, TheObjectIsUntiedBeforeTheWindowGoes) {
-    CDerivedWnd wnd;
-    const HWND window = makeStatic();
-    ASSERT_TRUE(wnd.SubclassWindow(window));
-    ::DestroyWindow(window);
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-}
-
-TEST(Subclassing, DestroyingTheObjectDestroysItsWindow) {
-    const HWND window = makeStatic();
+// However the window goes, no object may stay tied to its dead handle.
+TEST(Subclassing, TheTieEndsWithTheWindow) {
+    HWND window = makeStatic();
     {
         CDerivedWnd wnd;
         ASSERT_TRUE(wnd.SubclassWindow(window));
     }
-    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_FALSE(::IsWindow(window));  // the object took its window with it
     EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-}
 
-TEST(Subclassing, AttachWithoutSubclassingIsUntiedWhenDestroyed) {
-    CWnd wnd;
-    const HWND window = makeStatic();
-    ASSERT_TRUE(wnd.Attach(window));
-    EXPECT_TRUE(wnd.DestroyWindow());
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-}
-
-TEST(Subclassing, NullOrDeadWindowsAreRefused) {
-    CWnd wnd;
-    EXPECT_FALSE(wnd.SubclassWindow(nullptr));
-    const HWND window = makeStatic();
+    CDerivedWnd subclassed;
+    CWnd attached;
+    ASSERT_TRUE(subclassed.SubclassWindow(window = makeStatic()));
+    ASSERT_TRUE(attached.Attach(makeStatic()));
     ::DestroyWindow(window);
-    EXPECT_FALSE(wnd.Attach(window));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_TRUE(attached.DestroyWindow());
+    EXPECT_EQ(subclassed.m_hWnd, nullptr);
+    EXPECT_EQ(attached.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+
+    EXPECT_FALSE(attached.SubclassWindow(nullptr));
+    EXPECT_FALSE(attached.Attach(window));  // dead
+    EXPECT_EQ(attached.m_hWnd, nullptr);
 }
 
 TEST(FromHandle, OtherWindowsGetOneTemporaryObjectEach) {

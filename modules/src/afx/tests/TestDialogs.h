@@ -10,7 +10,5 @@
 #define IDC_EDIT 1003
 #define IDC_PAINTED 1004
 #define IDC_AREA 1005
-#define IDC_RADIO_A 1006
-#define IDC_RADIO_B 1007
 
 #define IDC_CHILD_BUTTON 2001

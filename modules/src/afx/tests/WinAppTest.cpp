@@ -26,21 +26,19 @@ public:
 };
 
 TEST(WinApp, EntryRunsInitInstanceThenRunAndReturnsItsCode) {
-    CTestApp app;
-    wchar_t commandLine[] = L"/test Simple";
-    EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine, SW_SHOW), 23);
-    EXPECT_EQ(app.runs, 1);
-    EXPECT_EQ(app.commandLineSeen, L"/test Simple");
-    EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_EQ(AfxGetInstanceHandle(), ::GetModuleHandleW(nullptr));
-}
-
-TEST(WinApp, FailedInitInstanceSkipsRun) {
-    CTestApp app;
-    app.initResult = FALSE;
-    wchar_t commandLine[] = L"";
-    EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine, SW_SHOW), 0);
-    EXPECT_EQ(app.runs, 0);
+    const struct {
+        BOOL initResult;
+        int exitCode, runs;
+    } cases[] = {{TRUE, 23, 1}, {FALSE, 0, 0}};
+    for (const auto& c : cases) {
+        CTestApp app;
+        app.initResult = c.initResult;
+        wchar_t commandLine[] = L"/test Simple";
+        EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine, SW_SHOW), c.exitCode);
+        EXPECT_EQ(app.runs, c.runs);
+        EXPECT_EQ(app.commandLineSeen, L"/test Simple");
+        EXPECT_EQ(AfxGetApp(), &app);
+    }
 }
 
 TEST(WinApp, OnlyOneApplicationObject) {

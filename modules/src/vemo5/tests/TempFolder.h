@@ -9,14 +9,8 @@ namespace vemo5::testing {
 
 class TempFolder {
 public:
-    TempFolder() {
-        // Random: CTest runs the tests of one program in parallel processes.
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("vemo5-test-" + std::to_string(random()) + "-" + std::to_string(random()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
+    // Random: CTest runs the tests of one program in parallel processes.
+    TempFolder() { std::filesystem::create_directories(m_path); }
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
@@ -37,7 +31,9 @@ public:
     bool exists(const std::string& name) const { return std::filesystem::exists(m_path / name); }
 
 private:
-    std::filesystem::path m_path;
+    std::random_device m_random;
+    std::filesystem::path m_path = std::filesystem::temp_directory_path() /
+                                   ("vemo5-test-" + std::to_string(m_random()) + "-" + std::to_string(m_random()));
 };
 
 }  // namespace vemo5::testing

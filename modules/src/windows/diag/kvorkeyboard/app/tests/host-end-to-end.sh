@@ -16,6 +16,8 @@ fail() {
     echo "FAILED: $*"
     failures=$((failures + 1))
 }
+has() { grep -q -- "$2" "$1" || fail "$(basename "$1") lacks '$2': $(head -c 2000 "$1")"; }
+lacks() { ! grep -q -- "$2" "$1" || fail "$(basename "$1") has '$2': $(grep -- "$2" "$1")"; }
 
 # Runs the module; its output (without Wine's CRs) lands in $scratch/out and $scratch/err.
 run() {
@@ -23,10 +25,7 @@ run() {
     code=$?
     sed -i 's/\r$//' "$scratch/out" "$scratch/err"
 }
-
-expect_code() {
-    [ "$code" -eq "$1" ] || fail "$2: exit code $code, expected $1 (stderr: $(cat "$scratch/err"))"
-}
+expect_code() { [ "$code" -eq "$1" ] || fail "$2: exit code $code, expected $1 (stderr: $(cat "$scratch/err"))"; }
 
 run --list
 expect_code 0 "--list"
@@ -74,16 +73,13 @@ expect_code 0 "--version"
 results="$scratch/results" log="$scratch/module.log"
 run --device-without-keyboard --test SimpleKeyboardTest --results "Z:$results" --log "Z:$log" --param bUseSimpleUi=yes --language de
 expect_code 3 "a run whose test reports an internal error"
-grep -q '^INTERNALERROR SimpleKeyboardTest ' "$scratch/out" || fail "no summary line: $(cat "$scratch/out")"
-grep -q '"result": "INTERNALERROR"' "$results/results.json" || fail "results.json lacks the result"
-grep -q '"bUseSimpleUi": "yes"' "$results/results.json" || fail "results.json lacks the parameter value"
-grep -q '<testcase classname="kvorkeyboard.mlx" name="SimpleKeyboardTest"' "$results/results.xml" ||
-    fail "results.xml lacks the test case"
-grep -q '<error type="INTERNALERROR"' "$results/results.xml" || fail "results.xml lacks the error"
-# Wine refuses to change the accessibility keys, so the guard's failure path logs.
-grep -q "sticky keys" "$log" || fail "the log lacks the accessibility guard's lines"
-# The catalogs are found in the folder texts beside the module.
-! grep -q "Cannot read the text catalog" "$log" || fail "the module's catalogs were not found: $(cat "$log")"
+has "$scratch/out" '^INTERNALERROR SimpleKeyboardTest '
+has "$results/results.json" '"result": "INTERNALERROR"'
+has "$results/results.json" '"bUseSimpleUi": "yes"'
+has "$results/results.xml" '<testcase classname="kvorkeyboard.mlx" name="SimpleKeyboardTest"'
+has "$results/results.xml" '<error type="INTERNALERROR"'
+has "$log" "sticky keys"  # Wine refuses to change the accessibility keys, so the guard's failure path logs
+lacks "$log" "Cannot read the text catalog"  # the catalogs are found in the folder texts beside the module
 
 # Each language's catalog, read beside English at start-up: a bad or repeated
 # line or an unreadable file would be logged by the host's catalog.
@@ -91,8 +87,8 @@ for language in "${languages[@]}"; do
     rm -f "$log"
     run --device-without-keyboard --test MediaCenterKeyboardTest --results "Z:$results" --log "Z:$log" --language "$language"
     expect_code 3 "a run in $language"
-    grep -q "\"language\": \"$language\"" "$results/results.json" || fail "results.json does not say $language"
-    ! grep -q "vemo5.TextCatalog" "$log" || fail "$language: $(grep "vemo5.TextCatalog" "$log")"
+    has "$results/results.json" "\"language\": \"$language\""
+    lacks "$log" "vemo5.TextCatalog"
 done
 
 printf '[parameters]\nbUseSimpleUi\n' >"$scratch/malformed.ini"
