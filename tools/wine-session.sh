@@ -2,16 +2,22 @@
 # Source this: a virtual display (unless one is set), the build's own Wine
 # prefix and a warm, persistent wineserver. A prefix warmed without a display
 # cannot create windows later, so the display comes first.
-# Usage: source tools/wine-session.sh <build-dir>
+# Usage: source tools/wine-session.sh <build-dir>; end with kvo_end_wine_session
+# (scripts trap it on EXIT), or the display it started stays behind.
 kvo_build_dir="$(cd "${1:?build dir}" && pwd)"
 export WINEPREFIX="$kvo_build_dir/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 120); do
+    kvo_display=""
+    for n in $(seq 90 199); do
         [ -e "/tmp/.X11-unix/X$n" ] || { kvo_display=":$n"; break; }
     done
+    if [ -z "$kvo_display" ]; then
+        echo "wine-session: no free display between :90 and :199 (old Xvfb sessions left running?)" >&2
+        return 1
+    fi
     Xvfb "$kvo_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     kvo_xvfb_pid=$!
     export DISPLAY="$kvo_display"
