@@ -11,10 +11,8 @@
 #include <vector>
 
 #include "afx/Gdi.h"
+#include "HostRun.h"
 #include "chooser/InteractiveTestDlg.h"
-#include "frame/ModuleCallbacks.h"
-#include "frame/ModuleParameters.h"
-#include "frame/ModuleRegistration.h"
 #include "keyboard/testing/FakeHookSystem.h"
 #include "keypress/testing/ScreenInk.h"
 #include "res/InteractiveTestDlgRes.h"
@@ -24,8 +22,6 @@ using namespace kvorkeyboard;
 
 namespace {
 
-vemo5::TestResult runNothing(const vemo5::DiagDevice&) { return vemo5::TestResult::PASS(); }
-
 std::vector<std::string> g_problems;
 
 struct Control {
@@ -33,20 +29,21 @@ struct Control {
     int id;
     CRect place;  // in the dialog's client coordinates
     bool groupBox;
+    bool edit;
 };
 
 std::vector<Control> visibleControls(HWND dialog) {
     std::vector<Control> controls;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (!(style & WS_VISIBLE)) continue;
         CRect place;
         GetWindowRect(child, &place);
         MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&place), 2);
         wchar_t className[32] = L"";
         GetClassNameW(child, className, 32);
-        const bool button = _wcsicmp(className, L"Button") == 0;
-        const bool groupBox = button && (GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-        controls.push_back({child, GetDlgCtrlID(child), place, groupBox});
+        const bool groupBox = _wcsicmp(className, L"Button") == 0 && (style & BS_TYPEMASK) == BS_GROUPBOX;
+        controls.push_back({child, GetDlgCtrlID(child), place, groupBox, _wcsicmp(className, L"Edit") == 0});
     }
     return controls;
 }
@@ -61,12 +58,6 @@ int textWidth(HWND control) {
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), text, length, &size);
     return size.cx;
-}
-
-bool isEdit(HWND control) {
-    wchar_t className[32] = L"";
-    GetClassNameW(control, className, 32);
-    return _wcsicmp(className, L"Edit") == 0;
 }
 
 std::vector<std::string> layoutProblems(HWND dialog) {
@@ -85,7 +76,7 @@ std::vector<std::string> layoutProblems(HWND dialog) {
         if (!IntersectRect(&inside, &c.place, &client) || !EqualRect(&inside, &c.place)) say("outside its window:", c.id);
         // A group box's caption sits between two frame corners.
         const int room = c.place.Width() - (c.groupBox ? 16 : 0);
-        if (!isEdit(c.window) && textWidth(c.window) > room) say("text cut:", c.id);
+        if (!c.edit && textWidth(c.window) > room) say("text cut:", c.id);
         for (const Control& other : controls) {
             if (other.window == c.window || c.groupBox) continue;
             CRect overlap;
@@ -141,9 +132,6 @@ vemo5::TestResult checkSimpleTestFrame(const vemo5::DiagDevice&) {
 }
 
 void checkInLanguage(const char* language) {
-    RegisterTestsAndEvents({runNothing, runNothing, checkSimpleTestFrame, runNothing});
-    vemo5::DiagModule::setModuleInitCallback(ModuleInit);
-    vemo5::DiagModule::setModuleExitCallback(ModuleExit);
     kvorkeyboard::testing::ScopedHookEnvironment env;
     env.keyboard.toUnicode = [](UINT vk, UINT, const BYTE*, wchar_t* buffer, int, HKL) {
         if (vk < 'A' || vk > 'Z') return 0;
@@ -152,15 +140,12 @@ void checkInLanguage(const char* language) {
     };
     env.keyboard.setToggled(VK_NUMLOCK, true);
 
-    std::string images = std::string("ImagesPath=") + KVORKEYBOARD_TEST_IMAGES_DIR;
-    std::string results = std::string(KVORKEYBOARD_TEST_RESULTS_DIR) + "/" + language;
-    std::vector<std::string> args = {"kvorkeyboard.mlx", "--test", "SimpleKeyboardTest", "--language", language,
-                                     "--texts", KVORKEYBOARD_TEST_TEXTS_DIR, "--results", results,
-                                     "--param", images};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    vemo5::DiagModule::setCmdLineArgs(static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(vemo5::DiagModule::start(), 0) << "the check ran and passed";
+    EXPECT_EQ(kvorkeyboard::testing::runSimpleTestInHost(
+                  checkSimpleTestFrame, {"--language", language, "--texts", KVORKEYBOARD_TEST_TEXTS_DIR, "--results",
+                                         std::string(KVORKEYBOARD_TEST_RESULTS_DIR) + "/" + language, "--param",
+                                         std::string("ImagesPath=") + KVORKEYBOARD_TEST_IMAGES_DIR}),
+              0)
+        << "the check ran and passed";
     EXPECT_EQ(g_problems, std::vector<std::string>{}) << language;
 }
 

@@ -7,18 +7,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
+#include "HostRun.h"
 #include "ScriptedDlg.h"
-#include "frame/ModuleCallbacks.h"
-#include "frame/ModuleRegistration.h"
 #include "keyboard/testing/FakeHookSystem.h"
 
 using namespace kvorkeyboard;
 
 namespace {
-
-vemo5::TestResult runNothing(const vemo5::DiagDevice&) { return vemo5::TestResult::PASS(); }
 
 vemo5::TestResult failThroughTheFrame(const vemo5::DiagDevice&) {
     afx::GdiplusSession gdiplus;
@@ -36,17 +32,9 @@ int occurrences(const std::string& text, const std::string& part) {
 }  // namespace
 
 TEST(FrameVerdictTest, FailGivesFailAndOneUserClickedFailEvent) {
-    RegisterTestsAndEvents({runNothing, runNothing, failThroughTheFrame, runNothing});
-    vemo5::DiagModule::setModuleInitCallback(ModuleInit);
-    vemo5::DiagModule::setModuleExitCallback(ModuleExit);
     kvorkeyboard::testing::ScopedHookEnvironment env;
-
     const std::string results = std::string(KVORKEYBOARD_TEST_RESULTS_DIR) + "/verdict";
-    std::vector<std::string> args = {"kvorkeyboard.mlx", "--test", "SimpleKeyboardTest", "--results", results};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    vemo5::DiagModule::setCmdLineArgs(static_cast<int>(argv.size()), argv.data());
-    EXPECT_EQ(vemo5::DiagModule::start(), 1) << "a failed test";
+    EXPECT_EQ(kvorkeyboard::testing::runSimpleTestInHost(failThroughTheFrame, {"--results", results}), 1);
 
     std::ifstream file(results + "/results.json");
     std::stringstream report;

@@ -76,6 +76,15 @@ protected:
         return value.getUCS2Buffer();
     }
     HWND page(CWnd& dlg) { return ::GetWindow(dlg.GetDlgItem(IDC_TEST_AREA)->m_hWnd, GW_CHILD); }
+    bool checked(CWnd& dlg, int id) { return dlg.SendDlgItemMessage(id, BM_GETCHECK) == BST_CHECKED; }
+    void click(CWnd& dlg, int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    // What the frame's own logger wrote, level and text.
+    std::vector<std::pair<int, std::string>> frameLog() {
+        std::vector<std::pair<int, std::string>> said;
+        for (const auto& entry : capture.sink().entries())
+            if (entry.logger == "kvorkeyboard.CInteractiveTestDlg") said.push_back({entry.level, entry.message});
+        return said;
+    }
 
     afx::GdiplusSession gdiplus;
     kvo::ScopedLogCapture capture{1};
@@ -90,14 +99,13 @@ TEST_F(InteractiveTestDlgTest, ChooserOpensOnTheNamedDefaultPage) {
     EXPECT_EQ(FakePage::created, 1);
     ASSERT_NE(page(dlg), nullptr);
     EXPECT_TRUE(IsWindowVisible(page(dlg)));
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_SIMPLE_TEST_RADIO, BM_GETCHECK), BST_CHECKED);
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LAYOUT_TEST_RADIO, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_TRUE(checked(dlg, IDC_SIMPLE_TEST_RADIO));
+    EXPECT_FALSE(checked(dlg, IDC_LAYOUT_TEST_RADIO));
     EXPECT_TRUE(visible(dlg, IDC_SIMPLE_TEST_RADIO));
     EXPECT_FALSE(visible(dlg, IDC_KEYBOARD_PICTURE));
     EXPECT_FALSE(visible(dlg, IDC_START));
-    EXPECT_EQ(text(dlg, IDC_INSTRUCTIONS), L"page instructions");
-    EXPECT_EQ(text(dlg, IDC_SUB_INSTRUCTION1), L"page status 1");
-    EXPECT_EQ(text(dlg, IDC_SUB_INSTRUCTION2), L"page status 2");
+    EXPECT_EQ(text(dlg, IDC_INSTRUCTIONS) + text(dlg, IDC_SUB_INSTRUCTION1) + text(dlg, IDC_SUB_INSTRUCTION2),
+              L"page instructionspage status 1page status 2");
     kvo::String caption;
     dlg.GetWindowText(caption);
     EXPECT_EQ(caption, g_pKeyboardInteractiveTest->localizedName().kvoString());
@@ -111,15 +119,13 @@ TEST_F(InteractiveTestDlgTest, UnknownDefaultFallsBackToTheLayoutPageAndSaysSo) 
         capture.sink().clear();
         CInteractiveTestDlg dlg(nullptr, 0, true, kPages);
         ASSERT_TRUE(dlg.Create(IDD_INTERACTIVE_TEST));
-        EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LAYOUT_TEST_RADIO, BM_GETCHECK), BST_CHECKED);
+        EXPECT_TRUE(checked(dlg, IDC_LAYOUT_TEST_RADIO));
         const std::string expected = std::string("Invalid default test (") + name +
                                      ") specified in mli setting szDefaultTestToShow.  Defaulting to \"Keyboard "
                                      "Layout Test\".";
-        bool said = false;
-        for (const auto& entry : capture.sink().entries())
-            said |= entry.level == 4 && entry.message.find(expected) != std::string::npos;
-        EXPECT_TRUE(said) << name;
-        EXPECT_EQ(text(dlg, IDC_INSTRUCTIONS), L"page instructions");
+        ASSERT_FALSE(frameLog().empty()) << name;
+        EXPECT_EQ(frameLog()[0].first, 4) << name;
+        EXPECT_NE(frameLog()[0].second.find(expected), std::string::npos) << frameLog()[0].second;
         dlg.DestroyWindow();
     }
 }
@@ -133,12 +139,12 @@ TEST_F(InteractiveTestDlgTest, SwitchingPagesCreatesAFreshOneAndReclickingKeepsI
     EXPECT_EQ(page(dlg), first);
     EXPECT_EQ(FakePage::created, 1);
 
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LAYOUT_TEST_RADIO, BN_CLICKED), 0);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIMPLE_TEST_RADIO, BN_CLICKED), 0);
+    click(dlg, IDC_LAYOUT_TEST_RADIO);
+    click(dlg, IDC_SIMPLE_TEST_RADIO);
     EXPECT_EQ(FakePage::created, 3);
     EXPECT_EQ(FakePage::deleted, 2);
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_SIMPLE_TEST_RADIO, BM_GETCHECK), BST_CHECKED);
-    EXPECT_EQ(dlg.SendDlgItemMessage(IDC_LAYOUT_TEST_RADIO, BM_GETCHECK), BST_UNCHECKED);
+    EXPECT_TRUE(checked(dlg, IDC_SIMPLE_TEST_RADIO));
+    EXPECT_FALSE(checked(dlg, IDC_LAYOUT_TEST_RADIO));
     EXPECT_EQ(CWnd::GetFocus()->m_hWnd, dlg.GetDlgItem(IDC_SIMPLE_TEST_RADIO)->m_hWnd);
     dlg.DestroyWindow();
 }
@@ -152,7 +158,7 @@ TEST_F(InteractiveTestDlgTest, SingleTestModeShowsTheKeyboardPictureAndIgnoresRa
     const auto* picture = dynamic_cast<PngControl*>(CWnd::FromHandlePermanent(dlg.GetDlgItem(IDC_KEYBOARD_PICTURE)->m_hWnd));
     ASSERT_NE(picture, nullptr);
     EXPECT_TRUE(picture->HasImage()) << KVORKEYBOARD_TEST_IMAGES_DIR "\\keyboard.png";
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LAYOUT_TEST_RADIO, BN_CLICKED), 0);
+    click(dlg, IDC_LAYOUT_TEST_RADIO);
     EXPECT_EQ(FakePage::created, 1);
     dlg.DestroyWindow();
 }
@@ -161,9 +167,7 @@ TEST_F(InteractiveTestDlgTest, UnknownPageLeavesTheAreaEmptyAndSaysWhy) {
     CInteractiveTestDlg dlg(nullptr, 999, false, kPages);
     ASSERT_TRUE(dlg.Create(IDD_INTERACTIVE_TEST));
     EXPECT_EQ(page(dlg), nullptr);
-    std::vector<std::pair<int, std::string>> said;
-    for (const auto& entry : capture.sink().entries())
-        if (entry.logger == "kvorkeyboard.CInteractiveTestDlg") said.push_back({entry.level, entry.message});
+    const auto said = frameLog();
     ASSERT_EQ(said.size(), 3u);
     EXPECT_NE(said[0].second.find("Failed to create new test dialog object"), std::string::npos);
     EXPECT_EQ(said[1].first, 1);
@@ -175,14 +179,6 @@ TEST_F(InteractiveTestDlgTest, UnknownPageLeavesTheAreaEmptyAndSaysWhy) {
 TEST_F(InteractiveTestDlgTest, PageRequestsDriveTheButtonsInOrder) {
     CInteractiveTestDlg dlg(nullptr, 1261, false, kPages);
     ASSERT_TRUE(dlg.Create(IDD_INTERACTIVE_TEST));
-    CWnd* abort = dlg.GetDlgItem(IDC_ABORT);
-    EXPECT_EQ(dlg.SendMessage(WM_TEST_SHOW_ABORT, FALSE), 0);
-    EXPECT_FALSE(visible(dlg, IDC_ABORT));
-    dlg.SendMessage(WM_TEST_SHOW_ABORT, TRUE);
-    EXPECT_TRUE(visible(dlg, IDC_ABORT));
-    dlg.SendMessage(WM_TEST_ENABLE_ABORT, FALSE);
-    EXPECT_FALSE(abort->IsWindowEnabled());
-
     // Requests travel as posted messages and are handled in order.
     auto* pageObject = dynamic_cast<CKeyboardTest*>(CWnd::FromHandlePermanent(page(dlg)));
     ASSERT_NE(pageObject, nullptr);
@@ -191,12 +187,16 @@ TEST_F(InteractiveTestDlgTest, PageRequestsDriveTheButtonsInOrder) {
     pageObject->showFailButton(FALSE);
     pageObject->showStartButton(TRUE);
     pageObject->enableStartButton(FALSE);
+    pageObject->showAbortButton(FALSE);
+    pageObject->enableAbortButton(FALSE);
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     EXPECT_TRUE(dlg.GetDlgItem(IDC_PASS)->IsWindowEnabled());
     EXPECT_FALSE(visible(dlg, IDC_FAIL));
     EXPECT_TRUE(visible(dlg, IDC_START));
     EXPECT_FALSE(dlg.GetDlgItem(IDC_START)->IsWindowEnabled());
+    EXPECT_FALSE(visible(dlg, IDC_ABORT));
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_ABORT)->IsWindowEnabled());
     EXPECT_EQ(dlg.getResult(), vemo5::TestResult::INTERNALERROR()) << "no verdict from button requests";
     dlg.DestroyWindow();
 }

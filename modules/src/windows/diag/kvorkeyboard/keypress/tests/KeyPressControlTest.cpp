@@ -76,16 +76,13 @@ TEST_F(KeyPressControlTest, SizesBelowOneAreIgnored) {
     EXPECT_LT(inkOf(kText).height(), large);
 }
 
-TEST_F(KeyPressControlTest, TextWithoutRedrawShowsAtTheNextPaint) {
+TEST_F(KeyPressControlTest, TextWithoutRedrawAndColoursTakeEffectAtTheNextPaint) {
     repaint();
     control->setText(L"W", false);
     EXPECT_EQ(inkOf(kText).pixels, 0);
     repaint();
     EXPECT_GT(inkOf(kText).pixels, 0);
-}
 
-TEST_F(KeyPressControlTest, ColoursTakeEffectAtTheNextPaint) {
-    control->setText(L"W", true);
     control->setTextColor(RGB(0, 0, 255));
     control->setBackgroundColor(RGB(255, 255, 255));
     EXPECT_GT(inkOf(kText).pixels, 0) << "not repainted yet";

@@ -40,7 +40,8 @@ protected:
 };
 
 // The host's test double answers every text with its id.
-TEST_F(LayoutLibraryScan, ListsEveryModuleInFolderOrderUnderItsShownName) {
+TEST_F(LayoutLibraryScan, ListsEveryModuleInFolderOrderUnderItsShownNameAndGoesBackWhereItStarted) {
+    kvo::ScopedLogCapture logs(1);
     const LayoutScan scan = scanLayoutLibraries(system, kFolder, "", layouts);
 
     EXPECT_EQ(names(), (std::vector<std::string>{"KBStandard104", "Custom keyboard", "Nameless.kbl"}));
@@ -48,6 +49,10 @@ TEST_F(LayoutLibraryScan, ListsEveryModuleInFolderOrderUnderItsShownName) {
     EXPECT_EQ(scan.unmappable, std::vector<kvo::String>{"Broken.kbl"});
     EXPECT_EQ(scan.wanted.first, kvo::String("KBStandard104"));
     EXPECT_EQ(scan.wanted.second, system.libraryFor("Std104Kbd.kbl"));
+    EXPECT_EQ(system.cwd, kvo::String("C:\\start"));
+    const auto entries = kvorkeyboard::testing::layoutTestLog(logs);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_NE(entries[1].message.find(" Set [KBStandard104] as default layout."), std::string::npos);
 }
 
 TEST_F(LayoutLibraryScan, MatchesTheWantedFileByNameIgnoringCaseOnly) {
@@ -85,16 +90,6 @@ TEST_F(LayoutLibraryScan, SearchesWhereTheProcessStandsWhenTheFolderCannotBeEnte
     EXPECT_NE(entries[0].message.find(" Q:\\missing"), std::string::npos);
     EXPECT_EQ(entries[1].level, 3);
     EXPECT_NE(entries[1].message.find(" Failed to set path:Q:\\missing"), std::string::npos);
-}
-
-TEST_F(LayoutLibraryScan, PutsTheCurrentDirectoryBackAndLogsTheDefault) {
-    kvo::ScopedLogCapture logs(1);
-    scanLayoutLibraries(system, kFolder, "", layouts);
-
-    EXPECT_EQ(system.cwd, kvo::String("C:\\start"));
-    const auto entries = kvorkeyboard::testing::layoutTestLog(logs);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_NE(entries[1].message.find(" Set [KBStandard104] as default layout."), std::string::npos);
 }
 
 TEST_F(LayoutLibraryScan, FreesEveryLibraryInListOrderWhenTheListGoes) {

@@ -59,11 +59,6 @@ TEST_F(LayoutPicture, TakesTheUsersLanguageFirstThenUsEnglish) {
     }
 }
 
-TEST_F(LayoutPicture, NoLibraryGivesNoPictureWithoutLookingAnythingUp) {
-    EXPECT_EQ(createLayoutPicture(system, nullptr, kArea), nullptr);
-    EXPECT_TRUE(system.pictureLookups.empty());
-}
-
 TEST_F(LayoutPicture, DiscoversEveryWindowButTheInstructionTexts) {
     const HWND a = fakeHandle<HWND>(1), fn = fakeHandle<HWND>(2), b = fakeHandle<HWND>(3),
                pana = fakeHandle<HWND>(4);
@@ -85,7 +80,9 @@ TEST_F(LayoutPicture, DiscoversEveryWindowButTheInstructionTexts) {
     EXPECT_NE(entries[1].message.find(" removing IDC_PANA_FN_INSTRUCTIONS from discovered keys"), std::string::npos);
 }
 
-TEST_F(LayoutPicture, LeavesTheListEmptyWithoutAPicture) {
+TEST_F(LayoutPicture, NoLibraryGivesNoPictureAndNoPictureNoKeys) {
+    EXPECT_EQ(createLayoutPicture(system, nullptr, kArea), nullptr);
+    EXPECT_TRUE(system.pictureLookups.empty());
     system.children[nullptr] = {fakeHandle<HWND>(1)};  // what enumerating "no window" would list
     kvo::Array<HWND> keys;
     keys.append(fakeHandle<HWND>(99));

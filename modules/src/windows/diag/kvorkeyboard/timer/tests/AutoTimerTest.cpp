@@ -34,24 +34,18 @@ public:
 const HWND w = reinterpret_cast<HWND>(0x10);
 const HWND v = reinterpret_cast<HWND>(0x20);
 
+// The failed expression, or "" when the call went through.
 std::string assertionOf(CAutoTimer& guard, HWND window, UINT_PTR id) {
     try {
         (void)guard.setTimer(window, id, 1000);
     } catch (const kvo::AssertionFailure& e) {
+        EXPECT_EQ(e.getSourceFile(), "AutoTimer");
         return e.getExpression();
     }
     return "";
 }
 
 }  // namespace
-
-TEST(AutoTimerTest, FreshGuardKillsNothing) {
-    FakeTimers timers;
-    CAutoTimer guard(timers);
-    EXPECT_TRUE(guard.killTimer());
-    EXPECT_EQ(guard.getTimerId(), 0u);
-    EXPECT_TRUE(timers.calls.empty());
-}
 
 TEST(AutoTimerTest, WrongUseThrowsBeforeAnyTimerIsTouched) {
     FakeTimers timers;
@@ -60,60 +54,35 @@ TEST(AutoTimerTest, WrongUseThrowsBeforeAnyTimerIsTouched) {
     EXPECT_EQ(assertionOf(guard, w, 0), "nIDEvent != 0");
     EXPECT_TRUE(timers.calls.empty());
 
-    ASSERT_TRUE(guard.setTimer(w, 1, 1000));
+    ASSERT_EQ(assertionOf(guard, w, 1), "");
     EXPECT_EQ(assertionOf(guard, v, 1), "!bAssigningWindowTimerToAnotherWindow");
-    EXPECT_EQ(timers.calls.size(), 1u);
-    EXPECT_EQ(guard.getTimerId(), 1u);
     ASSERT_TRUE(guard.killTimer());
+    EXPECT_EQ(timers.calls.size(), 2u);
     EXPECT_EQ(timers.calls.back().window, w) << "the first timer is still the one held";
 }
 
-TEST(AutoTimerTest, AssertionNamesTheGuardsSourceFile) {
+TEST(AutoTimerTest, TheGuardAnswersForTheLastTimerGrantedUntilItIsKilled) {
     FakeTimers timers;
     CAutoTimer guard(timers);
-    try {
-        (void)guard.setTimer(nullptr, 1, 1);
-        ADD_FAILURE() << "no assertion";
-    } catch (const kvo::AssertionFailure& e) {
-        EXPECT_EQ(e.getSourceFile(), "AutoTimer");
-    }
-}
+    EXPECT_TRUE(guard.killTimer()) << "nothing held, nothing to kill";
+    EXPECT_TRUE(timers.calls.empty());
 
-TEST(AutoTimerTest, SettingAgainForTheSameWindowAnswersForTheNewTimerOnly) {
-    FakeTimers timers;
-    CAutoTimer guard(timers);
-    ASSERT_TRUE(guard.setTimer(w, 1, 1000));
-    ASSERT_TRUE(guard.setTimer(w, 2, 500));
-    EXPECT_EQ(guard.getTimerId(), 2u);
-    ASSERT_TRUE(guard.killTimer());
-    EXPECT_EQ(timers.calls.back().id, 2u);
-}
-
-TEST(AutoTimerTest, RefusedCallsLeaveTheGuardAsItWas) {
-    FakeTimers timers;
-    CAutoTimer guard(timers);
     timers.refuseSet = true;
     EXPECT_FALSE(guard.setTimer(w, 7, 10));
-    EXPECT_EQ(guard.getTimerId(), 0u);
-    EXPECT_TRUE(guard.killTimer()) << "nothing was set";
-    EXPECT_EQ(timers.calls.size(), 1u);
-
+    EXPECT_EQ(guard.getTimerId(), 0u) << "a refused timer is not held";
     timers.refuseSet = false;
-    ASSERT_TRUE(guard.setTimer(w, 7, 10));
+
+    ASSERT_TRUE(guard.setTimer(w, 1, 1000));
+    ASSERT_TRUE(guard.setTimer(w, 2, 500));
     timers.refuseKill = true;
     EXPECT_FALSE(guard.killTimer());
-    EXPECT_EQ(guard.getTimerId(), 7u);
-    EXPECT_EQ(assertionOf(guard, v, 7), "!bAssigningWindowTimerToAnotherWindow");
-}
-
-TEST(AutoTimerTest, AfterKillAnyWindowMayBeUsed) {
-    FakeTimers timers;
-    CAutoTimer guard(timers);
-    ASSERT_TRUE(guard.setTimer(w, 3, 10));
+    EXPECT_EQ(guard.getTimerId(), 2u) << "a refused kill keeps the timer held";
+    timers.refuseKill = false;
     ASSERT_TRUE(guard.killTimer());
+    EXPECT_EQ(timers.calls.back().id, 2u);
     EXPECT_EQ(guard.getTimerId(), 0u);
-    EXPECT_TRUE(guard.setTimer(v, 4, 10));
-    EXPECT_EQ(timers.calls.back().window, v);
+
+    EXPECT_TRUE(guard.setTimer(v, 4, 10)) << "after a kill any window may be used";
 }
 
 // The production seam: the window itself receives WM_TIMER, and a killed
