@@ -16,6 +16,7 @@ cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.c
 cmake --build build/win
 source tools/wine-session.sh build/win
 trap kvo_end_wine_session EXIT
-# A Wine process now and then hangs at start-up when the machine is busy; a
-# test that fails for its own reasons fails its second run too.
+# Now and then a Wine test program prints its result and then never ends
+# (about once per full run, any program); a test that fails for its own
+# reasons fails its second run too.
 ctest --test-dir build/win --output-on-failure -j2 --repeat until-pass:2
