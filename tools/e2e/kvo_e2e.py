@@ -13,6 +13,8 @@ import subprocess
 import time
 
 
+LOCK_KEYS = ("Caps_Lock", "Num_Lock", "Scroll_Lock")
+
 # Every key of the standard 104-key picture, row by row, as X keysyms.
 KEYS_104 = [
     "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
@@ -68,10 +70,13 @@ class Session:
         self.environment = {**os.environ, **(environment or {})}
         self.process = None
         self.output = ""
+        self.toggled_locks = set()
 
     def __enter__(self):
         self.results_dir.mkdir(parents=True, exist_ok=True)
         self.screenshots_dir.mkdir(parents=True, exist_ok=True)
+        # The host appends to its log; a session reads only its own run's lines.
+        (self.results_dir / "module.log").unlink(missing_ok=True)
         write_settings(self.results_dir / "settings.ini", self.module.parent, self.parameters)
         self.process = subprocess.Popen(["wine", str(self.module), *self.host_args], env=self.environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
@@ -81,6 +86,12 @@ class Session:
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        # The module puts Wine's lock keys back as it ends, but the display
+        # keeps the state typed here; tap the odd ones again so that the next
+        # program starts with the display's lamps as this session found them.
+        if self.toggled_locks:
+            _run("xdotool", "key", *sorted(self.toggled_locks))
+            self.toggled_locks.clear()
 
     # --- windows -----------------------------------------------------------
     def window(self, timeout=30):
@@ -136,12 +147,19 @@ class Session:
         if names:
             _run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
             time.sleep(0.2)
+            for name in names:
+                self._note_lock(name)
 
     def hold(self, name, seconds):
+        self._note_lock(name)
         _run("xdotool", "keydown", name)
         time.sleep(seconds)
         _run("xdotool", "keyup", name)
         time.sleep(0.2)
+
+    def _note_lock(self, name):
+        if name in LOCK_KEYS:
+            self.toggled_locks ^= {name}
 
     def chord(self, *names):
         """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
