@@ -1,36 +1,29 @@
-// The hook procedures' forwarding rules and the hooks' life, against a fake
-// hook system: what reaches the test, what reaches the next hook, and what
-// is logged when Windows refuses a hook.
+// The hooks' owners and procedures against a fake hook system: who installs
+// and removes each hook, what reaches the test and what the next hook.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "keyboard/FilterHooks.h"
 #include "keyboard/KeyboardHook.h"
 #include "keyboard/testing/FakeHookSystem.h"
-#include "system/testing/LogLines.h"
 #include "kvo/Logging.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
-using kvorkeyboard::testing::FakeHookSystem;
 using kvorkeyboard::testing::logLines;
 using kvorkeyboard::testing::ScopedHookEnvironment;
 
 namespace {
 
 struct RecordingTarget final : KeyboardHookTarget {
-    std::vector<std::pair<WPARAM, LPARAM>> calls;
-    LRESULT answer = 0;
-    bool fails = false;
-    LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override {
-        calls.emplace_back(wParam, lParam);
-        if (fails) throw std::runtime_error("broken test");
-        return answer;
+    std::vector<LPARAM> calls;
+    LRESULT keyboardHookHandler(WPARAM, LPARAM lParam) override {
+        calls.push_back(lParam);
+        return 0;
     }
 };
 
@@ -39,87 +32,51 @@ auto asInstalled(const Installed& h) {
     return std::make_tuple(h.idHook, h.procedure, h.module, h.threadId);
 }
 
-void expectInstalled(const FakeHookSystem::Installed& hook, int kind, HOOKPROC procedure, HINSTANCE module,
-                     DWORD thread) {
-    EXPECT_EQ(hook.idHook, kind);
-    EXPECT_EQ(hook.procedure, procedure);
-    EXPECT_EQ(hook.module, module);
-    EXPECT_EQ(hook.threadId, thread);
-}
-
 class KeyboardHookTest : public ::testing::Test {
 protected:
-    void TearDown() override { KeyboardHook::uninstall(); }
+    static LRESULT hook(int code, LPARAM lParam) { return KeyboardHookProc(code, WM_KEYDOWN, lParam); }
     ScopedHookEnvironment env;
     RecordingTarget first, second;
-    kvo::ScopedLogCapture capture{1};
 };
 
-TEST_F(KeyboardHookTest, EachKindIsInstalledAsWindowsWantsIt) {
-    KeyboardHook::install(&first, false);
-    KeyboardHook::uninstall();
-    KeyboardHook::install(&first, true);
-    ASSERT_EQ(env.hooks.installed.size(), 2u);
-    expectInstalled(env.hooks.installed[0], WH_KEYBOARD_LL, &KeyboardHookProc, env.hooks.instance, 0);
-    expectInstalled(env.hooks.installed[1], WH_KEYBOARD, &KeyboardHookProc, nullptr, env.hooks.threadId);
-}
-
 TEST_F(KeyboardHookTest, ActionsGoToTheTargetAloneEverythingElseToTheNextHook) {
-    KeyboardHook::install(&first, false);
-    first.answer = 0;  // a target's 0 is returned as is, not forwarded
-    EXPECT_EQ(KeyboardHookProc(HC_ACTION, WM_KEYDOWN, 0x1234), 0);
-    first.answer = 1;
-    EXPECT_EQ(KeyboardHookProc(HC_ACTION, 0x41, 0xC01E0001), 1);
+    const KeyboardHook owner = KeyboardHook::install(first, false);
+    EXPECT_EQ(asInstalled(env.hooks.installed.at(0)),
+              std::make_tuple(WH_KEYBOARD_LL, &KeyboardHookProc, env.hooks.instance, DWORD{0}));
+    EXPECT_EQ(hook(HC_ACTION, 1), 0);  // a target's 0 is returned as is, not passed on
     EXPECT_TRUE(env.hooks.forwarded.empty());
-    EXPECT_EQ(KeyboardHookProc(HC_NOREMOVE, 0x41, 7), env.hooks.nextHookResult);
-    EXPECT_EQ(KeyboardHookProc(-1, 0x42, 8), env.hooks.nextHookResult);
-    const std::vector<std::pair<WPARAM, LPARAM>> expected{{WM_KEYDOWN, 0x1234}, {0x41, 0xC01E0001}};
-    EXPECT_EQ(first.calls, expected);
-    ASSERT_EQ(env.hooks.forwarded.size(), 2u);
-    EXPECT_EQ(env.hooks.forwarded[1].hook, g_hKeyboardHook);
-    EXPECT_EQ(env.hooks.forwarded[1].code, -1);
-    EXPECT_EQ(env.hooks.forwarded[1].wParam, 0x42u);
-    EXPECT_EQ(env.hooks.forwarded[1].lParam, 8);
-    KeyboardHook::uninstall();
-    EXPECT_EQ(KeyboardHookProc(HC_ACTION, 0x43, 9), env.hooks.nextHookResult);
-    EXPECT_EQ(first.calls.size(), 2u);
+    EXPECT_EQ(hook(HC_NOREMOVE, 2), env.hooks.nextHookResult);
+    EXPECT_EQ(hook(-1, 3), env.hooks.nextHookResult);
+    EXPECT_EQ(first.calls, std::vector<LPARAM>{1});
 }
 
-TEST_F(KeyboardHookTest, TheFirstTargetKeepsTheHookAndUninstallTwiceIsHarmless) {
-    KeyboardHook::install(&first, false);
-    KeyboardHook::install(&second, true);
-    KeyboardHookProc(HC_ACTION, WM_KEYUP, 1);
+TEST_F(KeyboardHookTest, OnlyTheFirstInstallerOwnsTheHookAndItGoesExactlyOnce) {
+    KeyboardHook owner = KeyboardHook::install(first, false);
+    EXPECT_FALSE(KeyboardHook::install(second, true));  // and its empty owner removes nothing
+    hook(HC_ACTION, 1);
     EXPECT_EQ(first.calls.size(), 1u);
-    EXPECT_TRUE(second.calls.empty());
-    const HHOOK handle = g_hKeyboardHook;
-    KeyboardHook::uninstall();
-    KeyboardHook::uninstall();
-    EXPECT_EQ(env.hooks.removed, std::vector<HHOOK>{handle});
-    KeyboardHook::install(&second, false);
-    EXPECT_EQ(g_pHookTarget, &second);
-    EXPECT_EQ(env.hooks.installed.size(), 2u);
+    KeyboardHook moved = std::move(owner);
+    owner.reset();
+    EXPECT_TRUE(env.hooks.removed.empty());
+    moved = KeyboardHook();
+    EXPECT_EQ(env.hooks.removed, std::vector<HHOOK>{env.hooks.installed[0].handle});
+    EXPECT_EQ(hook(HC_ACTION, 2), env.hooks.nextHookResult);
+    const KeyboardHook again = KeyboardHook::install(second, false);
+    hook(HC_ACTION, 3);
+    EXPECT_EQ(second.calls, std::vector<LPARAM>{3});
 }
 
-TEST_F(KeyboardHookTest, ARefusedHookIsLoggedAndTriedAgainNextTime) {
+TEST_F(KeyboardHookTest, ARefusedHookIsLoggedAndTheNextInstallTriesAgain) {
+    kvo::ScopedLogCapture capture(1);
     env.hooks.refuse = {WH_KEYBOARD_LL};
     env.hooks.lastError = 5;
-    KeyboardHook::install(&first, false);
-    EXPECT_EQ(g_pHookTarget, nullptr);
+    EXPECT_FALSE(KeyboardHook::install(first, false));
     EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"),
               std::vector<std::string>{"5:Failed to install hook with error 5"});
-    KeyboardHook::uninstall();
-    EXPECT_TRUE(env.hooks.removed.empty());
-    env.hooks.refuse.clear();
-    KeyboardHook::install(&first, false);
-    EXPECT_EQ(g_pHookTarget, &first);
-}
-
-TEST_F(KeyboardHookTest, AFailingTargetLetsTheKeyGoOn) {
-    KeyboardHook::install(&first, false);
-    first.fails = true;
-    EXPECT_EQ(KeyboardHookProc(HC_ACTION, WM_KEYDOWN, 3), env.hooks.nextHookResult);
-    EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"),
-              std::vector<std::string>{"4:The test failed to handle a keystroke"});
+    EXPECT_EQ(hook(HC_ACTION, 1), env.hooks.nextHookResult);
+    const KeyboardHook threadLocal = KeyboardHook::install(first, true);
+    EXPECT_EQ(asInstalled(env.hooks.installed.at(0)),
+              std::make_tuple(WH_KEYBOARD, &KeyboardHookProc, HINSTANCE{}, env.hooks.threadId));
 }
 
 class FilterHooksTest : public ::testing::Test {
