@@ -20,6 +20,9 @@ public:
     void OnCancel() override;
 
     LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override = 0;
+    // Ends the test as if the failure had been thrown by one of this
+    // dialog's message handlers: the run gets the exception.
+    void keyboardHookFailed(std::exception_ptr failure) noexcept override;
     virtual void pass();
     virtual void enablePassButton(BOOL enable);
     virtual void showPassButton(BOOL show);
@@ -46,6 +49,7 @@ protected:
 private:
     // Dropped when the dialog is not hosted in a frame.
     void postToFrame(UINT message, BOOL argument);
+    LRESULT onKeyboardHookFailed(WPARAM, LPARAM failure);
 
     kvorkeyboard::KeyboardHook m_keyboardHook;
 };

@@ -54,8 +54,9 @@ LRESULT CALLBACK KeyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam) noexc
         try {
             return target->keyboardHookHandler(wParam, lParam);
         } catch (...) {
-            // Windows cannot unwind through its hook dispatch; the key goes on.
-            KVO_LOG(g_log, 4, "The test failed to handle a keystroke");
+            // A test that broke on a key cannot say whether the key may go on.
+            target->keyboardHookFailed(std::current_exception());
+            return 1;
         }
     }
     return hookEnvironment().hooks->callNextHookEx(g_hKeyboardHook, nCode, wParam, lParam);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
@@ -21,10 +22,14 @@ namespace {
 
 struct RecordingTarget final : KeyboardHookTarget {
     std::vector<LPARAM> calls;
+    bool breaks = false;
+    std::exception_ptr failure;
     LRESULT keyboardHookHandler(WPARAM, LPARAM lParam) override {
         calls.push_back(lParam);
+        if (breaks) throw std::runtime_error("broken test");
         return 0;
     }
+    void keyboardHookFailed(std::exception_ptr e) noexcept override { failure = e; }
 };
 
 template <class Installed>
@@ -39,7 +44,7 @@ protected:
     RecordingTarget first, second;
 };
 
-TEST_F(KeyboardHookTest, ActionsGoToTheTargetAloneEverythingElseToTheNextHook) {
+TEST_F(KeyboardHookTest, ActionsGoToTheTargetAloneEvenWhenItBreaksEverythingElseToTheNextHook) {
     const KeyboardHook owner = KeyboardHook::install(first, false);
     EXPECT_EQ(asInstalled(env.hooks.installed.at(0)),
               std::make_tuple(WH_KEYBOARD_LL, &KeyboardHookProc, env.hooks.instance, DWORD{0}));
@@ -48,6 +53,11 @@ TEST_F(KeyboardHookTest, ActionsGoToTheTargetAloneEverythingElseToTheNextHook) {
     EXPECT_EQ(hook(HC_NOREMOVE, 2), env.hooks.nextHookResult);
     EXPECT_EQ(hook(-1, 3), env.hooks.nextHookResult);
     EXPECT_EQ(first.calls, std::vector<LPARAM>{1});
+    first.breaks = true;  // and has nothing to say about the key: it stays here
+    EXPECT_EQ(hook(HC_ACTION, 4), 1);
+    EXPECT_EQ(env.hooks.forwarded.size(), 2u);
+    ASSERT_TRUE(first.failure);
+    EXPECT_THROW(std::rethrow_exception(first.failure), std::runtime_error);
 }
 
 TEST_F(KeyboardHookTest, OnlyTheFirstInstallerOwnsTheHookAndItGoesExactlyOnce) {
