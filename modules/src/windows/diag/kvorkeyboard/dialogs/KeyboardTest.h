@@ -40,7 +40,9 @@ public:
 
 protected:
     // Makes this test the keyboard hook's target, unless another test is.
-    void installKeyboardHook(bool threadLocal) { m_keyboardHook = kvorkeyboard::KeyboardHook::install(*this, threadLocal); }
+    void installKeyboardHook(bool threadLocal) {
+        m_keyboardHook = kvorkeyboard::KeyboardHook::install(*this, threadLocal);
+    }
     // Removes the hook if this test installed it.
     void removeKeyboardHook() noexcept { m_keyboardHook.reset(); }
 
