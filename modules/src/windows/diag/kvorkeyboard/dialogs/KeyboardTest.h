@@ -5,7 +5,7 @@
 #include "KvoControls/KVOLangExt.h"
 #include "afx/Dialog.h"
 #include "dialogs/FrameMessages.h"
-#include "keyboard/KeyboardHookTarget.h"
+#include "keyboard/KeyboardHook.h"
 #include "kvo/String.h"
 
 class CKeyboardTest : public CDialog, public KVOLangExt, public kvorkeyboard::KeyboardHookTarget {
@@ -20,6 +20,9 @@ public:
     void OnCancel() override;
 
     LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override = 0;
+    // Ends the test as if the failure had been thrown by one of this
+    // dialog's message handlers: the run gets the exception.
+    void keyboardHookFailed(std::exception_ptr failure) noexcept override;
     virtual void pass();
     virtual void enablePassButton(BOOL enable);
     virtual void showPassButton(BOOL show);
@@ -36,9 +39,19 @@ public:
     virtual kvo::String getSubInstruction2() = 0;
 
 protected:
+    // Makes this test the keyboard hook's target, unless another test is.
+    void installKeyboardHook(bool threadLocal) {
+        m_keyboardHook = kvorkeyboard::KeyboardHook::install(*this, threadLocal);
+    }
+    // Removes the hook if this test installed it.
+    void removeKeyboardHook() noexcept { m_keyboardHook.reset(); }
+
     DECLARE_MESSAGE_MAP()
 
 private:
     // Dropped when the dialog is not hosted in a frame.
     void postToFrame(UINT message, BOOL argument);
+    LRESULT onKeyboardHookFailed(WPARAM, LPARAM failure);
+
+    kvorkeyboard::KeyboardHook m_keyboardHook;
 };

@@ -3,7 +3,6 @@
 #include "dialogs/arrange/ButtonRow.h"
 #include "frame/LocalizedStrings.h"
 #include "frame/ModuleRegistration.h"
-#include "keyboard/KeyboardHook.h"
 #include "kvo/OperatingSystem.h"
 #include "res/MediaCenterKeyboardTestRes.h"
 
@@ -33,7 +32,7 @@ CMediaCenterKeyboardTest::CMediaCenterKeyboardTest(CWnd* pParent, kvorkeyboard::
 
 // The hook must not outlive the object it calls, even when the window was
 // never created or its destruction was cut short.
-CMediaCenterKeyboardTest::~CMediaCenterKeyboardTest() { kvorkeyboard::KeyboardHook::uninstall(); }
+CMediaCenterKeyboardTest::~CMediaCenterKeyboardTest() { removeKeyboardHook(); }
 
 BEGIN_MESSAGE_MAP(CMediaCenterKeyboardTest, CKeyboardTest)
     ON_WM_DESTROY()
@@ -72,12 +71,12 @@ BOOL CMediaCenterKeyboardTest::OnInitDialog() {
     m_keyPressControl.setFontSize(kKeyFontSize);
     m_keyPressControl.setText(localizedText(TextId::msgAnyKey), false);
 
-    kvorkeyboard::KeyboardHook::install(this, false);
+    installKeyboardHook(false);
     return TRUE;
 }
 
 void CMediaCenterKeyboardTest::OnDestroy() {
-    kvorkeyboard::KeyboardHook::uninstall();
+    removeKeyboardHook();
     CWnd::OnDestroy();
 }
 

@@ -1,22 +1,22 @@
 #pragma once
 // The two hooks that keep the layout test in front while it runs: one
 // swallows application commands (media, volume, browser and launch keys),
-// the other the task-switch key combinations. They exist for as long as a
-// FilterHooks object does.
+// the other the task-switch key combinations. Each FilterHooks object owns
+// the two it installed and removes them when it goes.
 #include <windows.h>
 
-namespace kvorkeyboard {
+#include "keyboard/HookSystem.h"
 
-extern HHOOK g_hShellHook;
-extern HHOOK g_hLowLevelFilterHook;
+namespace kvorkeyboard {
 
 class FilterHooks {
 public:
     // Each hook that cannot be installed is logged and done without.
     FilterHooks();
-    ~FilterHooks();
-    FilterHooks(const FilterHooks&) = delete;
-    FilterHooks& operator=(const FilterHooks&) = delete;
+
+private:
+    ScopedHook m_shellHook;
+    ScopedHook m_lowLevelFilterHook;
 };
 
 LRESULT CALLBACK ShellProc(int nCode, WPARAM wParam, LPARAM lParam) noexcept;

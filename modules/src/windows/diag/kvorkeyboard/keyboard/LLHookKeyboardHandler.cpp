@@ -1,7 +1,6 @@
 #include "keyboard/LLHookKeyboardHandler.h"
 
 #include "frame/ModuleParameters.h"
-#include "kvo/Exception.h"
 
 namespace kvorkeyboard {
 
@@ -23,8 +22,10 @@ LLHookKeyboardHandler::LLHookKeyboardHandler(KeyboardInput& keyboard)
     : KeyboardHandler(keyboard, g_log), m_bForceDefaultName(parameterBool(ParameterId::bForceKeyPressDefault)) {}
 
 const LLKeyRecord& LLHookKeyboardHandler::current() const {
-    KVO_ASSERT(m_nCurrentKey >= 0);
-    return m_keys[static_cast<std::size_t>(m_nCurrentKey)];
+    // Until an event lands in the table (the first may carry a scan code
+    // beyond it) the handler answers about no key at all.
+    static const LLKeyRecord noKey{};
+    return m_nCurrentKey < 0 ? noKey : m_keys[static_cast<std::size_t>(m_nCurrentKey)];
 }
 
 KeystrokeAction LLHookKeyboardHandler::handleKeystroke(WPARAM key_state, LPARAM lParam) {

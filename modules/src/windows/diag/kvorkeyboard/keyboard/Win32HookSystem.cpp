@@ -12,7 +12,7 @@ public:
     LRESULT callNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) override {
         return ::CallNextHookEx(hook, code, wParam, lParam);
     }
-    void unhookWindowsHookEx(HHOOK hook) override { ::UnhookWindowsHookEx(hook); }
+    void unhookWindowsHookEx(HHOOK hook) noexcept override { ::UnhookWindowsHookEx(hook); }
     DWORD getCurrentThreadId() override { return ::GetCurrentThreadId(); }
     HINSTANCE instanceHandle() override { return AfxGetInstanceHandle(); }
     DWORD getLastError() override { return ::GetLastError(); }

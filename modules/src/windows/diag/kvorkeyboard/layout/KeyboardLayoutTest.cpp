@@ -72,7 +72,7 @@ CKeyboardLayoutTest::CKeyboardLayoutTest(CWnd* pParent)
     m_shortcuts.disableReset = parameterBool(ParameterId::bDisableResetKeyboardShortcut);
 }
 
-CKeyboardLayoutTest::~CKeyboardLayoutTest() { kvorkeyboard::KeyboardHook::uninstall(); }
+CKeyboardLayoutTest::~CKeyboardLayoutTest() { removeKeyboardHook(); }
 
 void CKeyboardLayoutTest::DoDataExchange(CDataExchange* pDX) {
     CKeyboardTest::DoDataExchange(pDX);
@@ -89,7 +89,7 @@ BOOL CKeyboardLayoutTest::OnInitDialog() {
     LoadLayoutLibraries();
     const bool bSetTimer = m_timer.setTimer(m_hWnd, kStopCheckTimer, kStopCheckMilliseconds);
     KVO_ASSERT(bSetTimer);
-    kvorkeyboard::KeyboardHook::install(this, true);
+    installKeyboardHook(true);
     return TRUE;
 }
 
@@ -269,7 +269,7 @@ void CKeyboardLayoutTest::OnTimer(UINT_PTR nIDEvent) {
 }
 
 void CKeyboardLayoutTest::OnDestroy() {
-    kvorkeyboard::KeyboardHook::uninstall();
+    removeKeyboardHook();
     if (!m_timer.killTimer()) KVO_LOG(g_log, 3, "Failed to kill the stop-check timer: " << GetLastError());
     CWnd::OnDestroy();
 }

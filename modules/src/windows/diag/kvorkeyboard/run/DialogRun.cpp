@@ -15,38 +15,28 @@ void reportDialogNotCreated() {
     KVO_LOG(g_log, 1, "with error code " << static_cast<unsigned int>(error));
 }
 
-vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, const RunCleanup& cleanup,
+vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, GdiplusRuntime& gdiplus,
                                    const ShowDialog& show) {
-    const ULONG_PTR token = cleanup.gdiplus.startup();
-    bool gdiplusShutDown = false;
-    const auto shutDownGdiplus = [&] {
-        cleanup.gdiplus.shutdown(token);
-        gdiplusShutDown = true;
-    };
+    const ULONG_PTR token = gdiplus.startup();
     try {
         show(result);
     } catch (const kvo::Exception& e) {
+        // By now the dialog is gone, and with its test page the keyboard hook.
         if (report == EscapeReport::Interactive) {
             KVO_LOG(g_log, 4, e.getMessage());
             KVO_LOG(g_log, 4, e.getStackTrace());
             KVO_LOG(g_log, 1, "Shutting down GDI+");
-            shutDownGdiplus();
             KVO_LOG(g_log, 1, "Removing keyboard hook");
-            cleanup.removeKeyboardHook();
         } else {
             KVO_LOG(g_log, 1, e.getMessage());
             KVO_LOG(g_log, 1, e.getStackTrace());
-            cleanup.removeKeyboardHook();
-            shutDownGdiplus();
         }
     } catch (...) {
         KVO_LOG(g_log, 4,
                 (report == EscapeReport::Interactive ? "Exception caught!  Removing hook and shutting down GDI+!"
                                                      : "Unknown exception caught!  Removing hook and shutting down GDI+!"));
-        cleanup.removeKeyboardHook();
-        shutDownGdiplus();
     }
-    if (!gdiplusShutDown) cleanup.gdiplus.shutdown(token);
+    gdiplus.shutdown(token);
     return result;
 }
 

@@ -2,7 +2,8 @@
 // What every run shares once its environment is prepared: GDI+ around a
 // modal test dialog, the dialog's own result, and the last line of defence
 // when something escapes the dialog. Whatever happens, the keyboard hook is
-// gone and GDI+ is shut down exactly once before the run returns.
+// gone (its owner, the test page, went with the dialog) and GDI+ is shut
+// down exactly once before the run returns.
 #include <windows.h>
 
 #include <functional>
@@ -17,17 +18,12 @@ namespace kvorkeyboard {
 // exception in their own words and at their own levels.
 enum class EscapeReport { Interactive, MediaCenter };
 
-struct RunCleanup {
-    GdiplusRuntime& gdiplus;
-    void (*removeKeyboardHook)();
-};
-
 // Shows the dialog and stores its result into the argument once it is known.
 using ShowDialog = std::function<void(vemo5::TestResult& result)>;
 
 // Starts GDI+, calls `show` and returns the result it stored, or `result`
 // unchanged when it stored none (nothing created, or an exception escaped).
-vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, const RunCleanup& cleanup,
+vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, GdiplusRuntime& gdiplus,
                                    const ShowDialog& show);
 
 // "Failed to load dialog!" and the system's reason.

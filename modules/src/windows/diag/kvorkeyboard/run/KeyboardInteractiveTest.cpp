@@ -7,7 +7,6 @@
 #include "environment/AutoKillKbManager.h"
 #include "environment/InputEnvironment.h"
 #include "frame/ModuleParameters.h"
-#include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
 #include "res/KeyboardLayoutTestRes.h"
@@ -59,7 +58,7 @@ vemo5::TestResult RunInteractiveTestDlg(const vemo5::DiagDevice& device, UINT te
 
 RunSystems& productionRunSystems() {
     static RunSystems systems{systemKbManagerSystem(), systemInputMethod(), systemKeyboard(),
-                              RunCleanup{systemGdiplus(), &KeyboardHook::uninstall}, &applicationInstance};
+                              systemGdiplus(), &applicationInstance};
     return systems;
 }
 
@@ -79,7 +78,7 @@ vemo5::TestResult runTest(const vemo5::DiagDevice& device, TestKind kind, RunSys
                                        systems.keyboard);
     }
     const EscapeReport report = kind == TestKind::Interactive ? EscapeReport::Interactive : EscapeReport::MediaCenter;
-    return runGuardedDialog(result, report, systems.cleanup, show);
+    return runGuardedDialog(result, report, systems.gdiplus, show);
 }
 
 vemo5::TestResult KeyboardInteractiveTestRun(const vemo5::DiagDevice& device) {

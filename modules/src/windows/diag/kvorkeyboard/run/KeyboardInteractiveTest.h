@@ -28,7 +28,7 @@ struct RunSystems {
     KbManagerSystem& kbManagers;
     InputMethodSystem& inputMethod;
     KeyboardInput& keyboard;
-    RunCleanup cleanup;
+    GdiplusRuntime& gdiplus;
     // The application's instance handle; null without an application object.
     HINSTANCE (*applicationInstance)();
 };

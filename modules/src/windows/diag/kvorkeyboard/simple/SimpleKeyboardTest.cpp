@@ -82,7 +82,7 @@ CSimpleKeyboardTest::CSimpleKeyboardTest(CWnd* pParent)
     KVO_LOG(g_log, 1, "Global Parameter ImagesPath: " << m_sImagesPath);
 }
 
-CSimpleKeyboardTest::~CSimpleKeyboardTest() { kvorkeyboard::KeyboardHook::uninstall(); }
+CSimpleKeyboardTest::~CSimpleKeyboardTest() { removeKeyboardHook(); }
 
 void CSimpleKeyboardTest::DoDataExchange(CDataExchange* pDX) {
     CKeyboardTest::DoDataExchange(pDX);
@@ -124,7 +124,7 @@ BOOL CSimpleKeyboardTest::OnInitDialog() {
     if (m_bUseSimpleUi)
         for (int id : kCodeAndTimeControls) GetDlgItem(id)->ShowWindow(SW_HIDE);
 
-    kvorkeyboard::KeyboardHook::install(this, false);
+    installKeyboardHook(false);
     return TRUE;
 }
 
@@ -281,7 +281,7 @@ void CSimpleKeyboardTest::arrangeLabels() {
 }
 
 void CSimpleKeyboardTest::OnDestroy() {
-    kvorkeyboard::KeyboardHook::uninstall();
+    removeKeyboardHook();
     CWnd::OnDestroy();
 }
 

@@ -8,7 +8,6 @@
 
 #include "dialogs/KeyboardTest.h"
 #include "keyboard/HookKeyboardHandler.h"
-#include "keyboard/KeyboardHook.h"
 #include "keyboard/LLHookKeyboardHandler.h"
 
 namespace kvorkeyboard::testing {
@@ -29,10 +28,10 @@ class CCapturePage : public CKeyboardTest {
 public:
     std::function<void(const CapturedKey&)> onKey;
 
-    ~CCapturePage() override { KeyboardHook::uninstall(); }
+    ~CCapturePage() override { removeKeyboardHook(); }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        KeyboardHook::install(this, m_threadLocal);
+        installKeyboardHook(m_threadLocal);
         return TRUE;
     }
     kvo::String getInstructions() override { return {}; }

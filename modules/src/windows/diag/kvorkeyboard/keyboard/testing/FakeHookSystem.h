@@ -46,7 +46,7 @@ public:
         forwarded.push_back({hook, code, wParam, lParam});
         return nextHookResult;
     }
-    void unhookWindowsHookEx(HHOOK hook) override { removed.push_back(hook); }
+    void unhookWindowsHookEx(HHOOK hook) noexcept override { removed.push_back(hook); }
     DWORD getCurrentThreadId() override { return threadId; }
     HINSTANCE instanceHandle() override { return instance; }
     DWORD getLastError() override { return lastError; }

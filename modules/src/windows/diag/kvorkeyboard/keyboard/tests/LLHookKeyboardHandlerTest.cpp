@@ -51,6 +51,8 @@ TEST_F(LLHandlerTest, LeftAndRightCtrlShareOneRecordWithItsHeldTime) {
 }
 
 TEST_F(LLHandlerTest, ScanCodesBeyondTheTableLeaveTheCurrentKeyAlone) {
+    EXPECT_EQ(down(VK_LSHIFT, 600, 4), KEY_IGNORED);
+    EXPECT_EQ(handler.shouldBlockKey(), 1);  // before any key: no key, which the system does not get
     down(VK_SNAPSHOT, 0x37, 5);
     for (DWORD scan : {512u, 600u, 0xFFFFFFFFu}) {
         EXPECT_EQ(down(VK_LSHIFT, scan, 6), KEY_IGNORED);

@@ -25,8 +25,6 @@ public:
     void shutdown(ULONG_PTR token) override { g_steps.push_back("gdiplus down " + std::to_string(token)); }
 };
 
-void removeHook() { g_steps.push_back("hook removed"); }
-
 struct FakeDialog {
     INT_PTR modalAnswer;
     vemo5::TestResult result;
@@ -43,7 +41,7 @@ protected:
     void SetUp() override { g_steps.clear(); }
 
     vemo5::TestResult run(EscapeReport report, const ShowDialog& show) {
-        return runGuardedDialog(vemo5::TestResult::INTERNALERROR(), report, RunCleanup{gdiplus, removeHook}, show);
+        return runGuardedDialog(vemo5::TestResult::INTERNALERROR(), report, gdiplus, show);
     }
     std::vector<std::string> messages() {
         return kvorkeyboard::testing::logLines(capture, "kvorkeyboard.KeyboardInteractiveTest");
@@ -83,7 +81,7 @@ TEST_F(DialogRunTest, RuntimeExceptionInAnInteractiveTest) {
     EXPECT_EQ(texts[1].rfind("4:", 0), 0u);  // the stack trace
     EXPECT_EQ(texts[2], "1:Shutting down GDI+");
     EXPECT_EQ(texts[3], "1:Removing keyboard hook");
-    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "gdiplus down 42", "hook removed"}));
+    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "gdiplus down 42"}));
 }
 
 TEST_F(DialogRunTest, RuntimeExceptionInTheMediaCentreTestIsLoggedAtLevelOne) {
@@ -93,7 +91,7 @@ TEST_F(DialogRunTest, RuntimeExceptionInTheMediaCentreTestIsLoggedAtLevelOne) {
     EXPECT_EQ(texts[0].rfind("1:", 0), 0u);
     EXPECT_NE(texts[0].find("display"), std::string::npos);
     EXPECT_EQ(texts[1].rfind("1:", 0), 0u);
-    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "hook removed", "gdiplus down 42"}));
+    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "gdiplus down 42"}));
 }
 
 TEST_F(DialogRunTest, ForeignExceptionsAreNamedByTheirTest) {
@@ -103,8 +101,7 @@ TEST_F(DialogRunTest, ForeignExceptionsAreNamedByTheirTest) {
     EXPECT_EQ(messages(), (std::vector<std::string>{
                               "4:Exception caught!  Removing hook and shutting down GDI+!",
                               "4:Unknown exception caught!  Removing hook and shutting down GDI+!"}));
-    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "hook removed", "gdiplus down 42", "gdiplus up",
-                                                 "hook removed", "gdiplus down 42"}));
+    EXPECT_EQ(g_steps, (std::vector<std::string>{"gdiplus up", "gdiplus down 42", "gdiplus up", "gdiplus down 42"}));
 }
 
 TEST_F(DialogRunTest, AResultTakenBeforeTheDialogThrewInItsDestructorIsKept) {

@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "afx/ScopedGdiplus.h"
+#include "dialogs/MediaCenterKeyboardTest.h"
 #include "frame/ModuleParameters.h"
+#include "frame/ModuleRegistration.h"
 #include "kvo/Exception.h"
 #include "system/testing/FakeInputMethodSystem.h"
 #include "system/testing/FakeKeyboardInput.h"
 #include "system/testing/FakeProcessSystem.h"
 #include "system/testing/FakeRegistrySystem.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 using kvorkeyboard::testing::FakeInputMethodSystem;
@@ -28,9 +32,6 @@ public:
     void shutdown(ULONG_PTR) override { ++shutDown; }
 };
 
-int g_hooksRemoved = 0;
-void removeHook() { ++g_hooksRemoved; }
-
 HINSTANCE g_instance = nullptr;
 HINSTANCE instance() { return g_instance; }
 
@@ -43,7 +44,6 @@ protected:
     static void SetUpTestSuite() { CreateModuleParameters(); }
 
     void SetUp() override {
-        g_hooksRemoved = 0;
         g_instance = ::GetModuleHandleW(nullptr);
         setSuppressKbManagers(false);
     }
@@ -77,7 +77,7 @@ protected:
     FakeInputMethodSystem inputMethod;
     FakeKeyboardInput keyboard;
     CountingGdiplus gdiplus;
-    RunSystems systems{kbManagers, inputMethod, keyboard, RunCleanup{gdiplus, removeHook}, instance};
+    RunSystems systems{kbManagers, inputMethod, keyboard, gdiplus, instance};
 };
 
 }  // namespace
@@ -153,12 +153,59 @@ TEST_F(RunTestTest, InteractiveTestsLeaveTheLayoutAndMediaCentreLeavesTheIme) {
     EXPECT_TRUE(logged);
 }
 
-TEST_F(RunTestTest, AnExceptionFromTheDialogRemovesTheHookAndShutsGdiplusDownOnce) {
+namespace {
+
+// What reaches the hooks installed before the test's own: keys the test lets go.
+int g_keysPassedOn = 0;
+LRESULT CALLBACK countKeys(int code, WPARAM wParam, LPARAM lParam) {
+    ++g_keysPassedOn;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+void sendWindowsKey(DWORD flags) {
+    INPUT input{INPUT_KEYBOARD, {}};
+    input.ki = {VK_LWIN, 0, flags, 0, 0};
+    SendInput(1, &input, sizeof input);
+}
+// Presses the Windows key once the dialog runs; closes the dialog if that did not end it within 10 s.
+void CALLBACK pressWindowsKey(HWND, UINT, UINT_PTR, DWORD) {
+    static int ticks = 0;
+    if (++ticks == 1) sendWindowsKey(0);
+    if (ticks == 100) PostMessageW(GetActiveWindow(), WM_CLOSE, 0, 0);
+}
+// Naming any key fails.
+struct BrokenKeyboard : FakeKeyboardInput {
+    HKL getKeyboardLayout(DWORD) override { throw kvo::NullPointer("no keyboard layout"); }
+};
+
+}  // namespace
+
+TEST_F(RunTestTest, AnExceptionInsideTheRealKeyboardHookEndsTheTestKeepsTheKeyAndRestoresAll) {
     setSuppressKbManagers(true);
     installManagers();
-    EXPECT_EQ(run(TestKind::Interactive, [](vemo5::TestResult&) { throw kvo::NullPointer("page"); }),
+    RegisterTestsAndEvents({KeyboardInteractiveTestRun, KeyboardLayoutTestRun, SimpleKeyboardTestRun,
+                            MediaCenterKeyboardTestRun});
+    const afx::GdiplusSession drawing;
+    const HHOOK spy = SetWindowsHookExW(WH_KEYBOARD_LL, countKeys, GetModuleHandleW(nullptr), 0);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, pressWindowsKey);
+    BrokenKeyboard broken;
+    EXPECT_EQ(run(TestKind::MediaCenter,
+                  [&](vemo5::TestResult& result) {
+                      CMediaCenterKeyboardTest dialog(nullptr, broken);
+                      runModal(dialog, result);
+                  }),
               vemo5::TestResult::INTERNALERROR());
-    EXPECT_EQ(g_hooksRemoved, 1);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_keysPassedOn, 0);
+    const auto logged = kvorkeyboard::testing::logLines(capture, "kvorkeyboard.KeyboardInteractiveTest");
+    EXPECT_NE(logged.at(0).find("no keyboard layout"), std::string::npos);
     EXPECT_EQ(gdiplus.shutDown, 1);
     EXPECT_EQ(processes.commandLines.size(), 2u);
+    // With the test's hook gone, keys go on again.
+    sendWindowsKey(KEYEVENTF_KEYUP);
+    MSG msg;  // low-level hooks are called while their thread looks for messages
+    for (DWORD start = GetTickCount(); g_keysPassedOn == 0 && GetTickCount() - start < 5000;)
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    EXPECT_EQ(g_keysPassedOn, 1);
+    UnhookWindowsHookEx(spy);
 }
