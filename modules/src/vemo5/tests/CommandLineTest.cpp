@@ -52,6 +52,7 @@ TEST(CommandLine, EachBadInputIsNamedInOneLine) {
         {{"--param", "=1"}, "--param needs NAME=VALUE, got \"=1\""},
         {{"--language", "xx"}, "unknown language \"xx\" (en, de, fr, ja, ko, zh_cn, zh_tw)"},
         {{"--language", "EN"}, "unknown language \"EN\" (en, de, fr, ja, ko, zh_cn, zh_tw)"},
+        {{"--log-level", "0"}, "--log-level needs a number from 1 to 6, got \"0\""},
         {{"--log-level", "7"}, "--log-level needs a number from 1 to 6, got \"7\""},
         {{"--log-level", "2x"}, "--log-level needs a number from 1 to 6, got \"2x\""},
         {{"--log-level="}, "--log-level needs a number from 1 to 6, got \"\""},

@@ -76,7 +76,7 @@ protected:
 };
 
 TEST_F(TextCatalogTest, FallsBackToEnglishThenToTheIdWarningOncePerId) {
-    m_folder.write("en.txt", "msgPass = Pass\nmsgFail = Fail\nmsgMulti = one\\ntwo\\\\n\n");
+    m_folder.write("en.txt", "msgPass = Pass\nmsgFail = Fail\nmsgMulti = one\\ntwo\\\\n\\t\n");
     m_folder.write("de.txt", "# Deutsch\nmsgPass = Bestanden\n");
     TextCatalog catalog;
     catalog.load(m_folder.path(), "de");
@@ -85,7 +85,7 @@ TEST_F(TextCatalogTest, FallsBackToEnglishThenToTheIdWarningOncePerId) {
     EXPECT_EQ("Fail", catalog.text("msgFail"));
     EXPECT_EQ("keyF13", catalog.text("keyF13"));
     EXPECT_EQ("keyF13", catalog.text("keyF13"));
-    EXPECT_EQ("one\ntwo\\n", catalog.text("msgMulti"));
+    EXPECT_EQ("one\ntwo\\n\t", catalog.text("msgMulti"));
     EXPECT_EQ((std::vector<std::string>{"Text \"msgFail\" is missing for language de; using English",
                                         "Text \"keyF13\" is missing; showing its id",
                                         "Text \"msgMulti\" is missing for language de; using English"}),
