@@ -1,8 +1,11 @@
 #include "CommandLine.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+
+#include "TextUtil.h"
 
 namespace vemo5 {
 namespace {
@@ -17,8 +20,6 @@ struct OptionRule {
 };
 
 const char* const kLanguages[] = {"en", "de", "fr", "ja", "ko", "zh_cn", "zh_tw"};
-
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 template <Options::Action action>
 std::string setAction(Options& o, const std::string&) {
@@ -38,12 +39,12 @@ std::string setLanguage(Options& o, const std::string& code) {
             o.language = code;
             return std::string();
         }
-    return "unknown language " + quoted(code) + " (en, de, fr, ja, ko, zh_cn, zh_tw)";
+    return "unknown language " + quote(code) + " (en, de, fr, ja, ko, zh_cn, zh_tw)";
 }
 
 std::string setParam(Options& o, const std::string& assignment) {
     std::size_t equals = assignment.find('=');
-    if (equals == std::string::npos || equals == 0) return "--param needs NAME=VALUE, got " + quoted(assignment);
+    if (equals == std::string::npos || equals == 0) return "--param needs NAME=VALUE, got " + quote(assignment);
     o.params.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
     return std::string();
 }
@@ -53,7 +54,7 @@ std::string setLogLevel(Options& o, const std::string& text) {
     char* end = nullptr;
     long level = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || errno != 0 || *end != '\0' || level < 1 || level > 6)
-        return "--log-level needs a number from 1 to 6, got " + quoted(text);
+        return "--log-level needs a number from 1 to 6, got " + quote(text);
     o.logLevel = static_cast<int>(level);
     return std::string();
 }
@@ -63,7 +64,7 @@ std::string setStopAfter(Options& o, const std::string& text) {
     char* end = nullptr;
     double seconds = text.empty() || text[0] == '-' ? -1.0 : std::strtod(text.c_str(), &end);
     if (seconds < 0 || errno != 0 || *end != '\0' || !std::isfinite(seconds))
-        return "--stop-after needs a number of seconds, got " + quoted(text);
+        return "--stop-after needs a number of seconds, got " + quote(text);
     o.stopAfterSeconds = seconds;
     return std::string();
 }
@@ -108,7 +109,8 @@ const OptionRule* findRule(const std::string& name) {
 
 }  // namespace
 
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& testNames) {
     ParsedCommandLine parsed;
     for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
         std::string name = arguments[i];
@@ -120,7 +122,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         const OptionRule* rule = findRule(name);
         if (rule == nullptr) {
-            parsed.error = "unknown option " + quoted(arguments[i]);
+            parsed.error = "unknown option " + quote(arguments[i]);
         } else if (rule->argument == nullptr && joined) {
             parsed.error = name + " takes no value";
         } else if (rule->argument != nullptr && !joined && i + 1 >= arguments.size()) {
@@ -128,6 +130,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             std::string value = rule->argument == nullptr ? std::string() : joined ? *joined : arguments[++i];
             parsed.error = rule->apply(parsed.options, value);
+            // Checked here rather than after the whole line, so that the first bad argument is the one named.
+            if (name == "--test" && std::find(testNames.begin(), testNames.end(), value) == testNames.end())
+                parsed.error = "unknown test " + quote(value);
         }
     }
     return parsed;
