@@ -6,7 +6,6 @@
 #include <string>
 
 #include "afx/FileFind.h"
-#include "kvo/Exception.h"
 
 namespace {
 
@@ -25,25 +24,17 @@ protected:
 
 TEST_F(FileFind, VisitsEveryEntryOnceWithItsFullPathAndKind) {
     CFileFind finder;
-    BOOL more = finder.FindFile((folder + L"\\*").c_str());
-    std::multiset<std::wstring> files, folders;
-    int dots = 0;
-    while (more) {
+    std::multiset<std::wstring> seen;
+    for (BOOL more = finder.FindFile((folder + L"\\*").c_str()); more;) {
         more = finder.FindNextFile();
-        const std::wstring name = finder.GetFileName().str();
-        if (finder.IsDots()) {
-            ++dots;
-            continue;
-        }
-        EXPECT_EQ(finder.GetFilePath().str(), folder + L"\\" + name);
-        (finder.IsDirectory() ? folders : files).insert(name);
+        seen.insert(finder.IsDots() ? L"dots" : finder.GetFilePath().str() + (finder.IsDirectory() ? L"\\" : L""));
     }
-    EXPECT_EQ(files, (std::multiset<std::wstring>{L"a.kbl", L"b.kbl", L"c.txt"}));
-    EXPECT_EQ(folders, (std::multiset<std::wstring>{L"x.kbl"}));
-    EXPECT_EQ(dots, 2);
+    const std::wstring in = folder + L"\\";
+    EXPECT_EQ(seen, (std::multiset<std::wstring>{in + L"a.kbl", in + L"b.kbl", in + L"c.txt", in + L"x.kbl\\", L"dots", L"dots"}));
+    EXPECT_FALSE(finder.FindFile((folder + L"\\*.none").c_str()));
 }
 
-TEST_F(FileFind, RelativePatternIsTakenFromTheCurrentDirectory) {
+TEST_F(FileFind, ARelativePatternIsTakenFromTheCurrentDirectory) {
     wchar_t saved[MAX_PATH];
     ::GetCurrentDirectoryW(MAX_PATH, saved);
     ASSERT_TRUE(::SetCurrentDirectoryW(folder.c_str()));
@@ -53,30 +44,6 @@ TEST_F(FileFind, RelativePatternIsTakenFromTheCurrentDirectory) {
     ASSERT_TRUE(found);
     EXPECT_FALSE(finder.FindNextFile());  // c.txt is the only match
     EXPECT_EQ(finder.GetFilePath().str(), folder + L"\\c.txt");
-}
-
-TEST_F(FileFind, DotsAreRecognised) {
-    CFileFind finder;
-    BOOL more = finder.FindFile((folder + L"\\*").c_str());
-    int dots = 0;
-    int entries = 0;
-    while (more) {
-        more = finder.FindNextFile();
-        ++entries;
-        if (finder.IsDots()) ++dots;
-    }
-    EXPECT_EQ(dots, 2);
-    EXPECT_EQ(entries, 6);
-}
-
-TEST_F(FileFind, NoMatchAndMisuse) {
-    CFileFind finder;
-    EXPECT_FALSE(finder.FindFile((folder + L"\\*.none").c_str()));
-    EXPECT_THROW(finder.FindNextFile(), kvo::AssertionFailure);  // nothing to read
-    ASSERT_TRUE(finder.FindFile((folder + L"\\*.txt").c_str()));
-    EXPECT_THROW(finder.GetFileName(), kvo::AssertionFailure);  // FindNextFile comes first
-    finder.Close();
-    EXPECT_THROW(finder.FindNextFile(), kvo::AssertionFailure);
 }
 
 }  // namespace
