@@ -1,9 +1,7 @@
-// Modal and modeless dialogs, a page inside a control of its host, and bound
-// controls: the shapes the module's dialogs take.
+// Modal dialogs: how they end, and what they leave behind.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <tuple>
 
 #include "TestDialogs.h"
@@ -11,7 +9,6 @@
 #include "afx/Dialog.h"
 #include "kvo/Exception.h"
 
-namespace {
 
 constexpr UINT WM_RUN_STEP = WM_APP + 10;
 
@@ -23,7 +20,6 @@ public:
     explicit CHostDialog(CWnd* parent = nullptr, UINT templateId = IDD_HOST) : CDialog(templateId, parent) {}
     std::function<void(CHostDialog&)> onInit;
     Step step;
-    CComboBox m_combo;
     int cancels = 0;
     bool bindMissingControl = false;  // DDX_Control of an id the template lacks: OnInitDialog throws
 
@@ -33,20 +29,13 @@ public:
         PostMessage(WM_RUN_STEP);
         return TRUE;
     }
-    void OnCancel() override {
-        ++cancels;
-        CDialog::OnCancel();
-    }
+    void OnCancel() override { ++cancels, CDialog::OnCancel(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
-        DDX_Control(pDX, IDC_COMBO, m_combo);
         if (bindMissingControl) DDX_Control(pDX, 4242, m_missing);
     }
-    LRESULT onRunStep(WPARAM wParam, LPARAM) {
-        if (step) step(*this, wParam);
-        return 0;
-    }
+    LRESULT onRunStep(WPARAM wParam, LPARAM) { return step ? step(*this, wParam), 0 : 0; }
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -56,37 +45,14 @@ BEGIN_MESSAGE_MAP(CHostDialog, CDialog)
     ON_MESSAGE(WM_RUN_STEP, &CHostDialog::onRunStep)
 END_MESSAGE_MAP()
 
-// A page created by run-time class as a child inside a control of its host,
-// asking the host for things by posting to its parent's parent.
-class CPage : public CDialog {
-    DECLARE_DYNCREATE(CPage)
-
-public:
-    CPage() : CDialog(IDD_CHILD) {}
-    int clicks = 0;
-
-protected:
-    void onButton() { ++clicks, GetParent()->GetParent()->PostMessage(WM_RUN_STEP, 77); }
-    DECLARE_MESSAGE_MAP()
-};
-IMPLEMENT_DYNCREATE(CPage, CDialog)
-BEGIN_MESSAGE_MAP(CPage, CDialog)
-    ON_BN_CLICKED(IDC_CHILD_BUTTON, &CPage::onButton)
-END_MESSAGE_MAP()
-
 TEST(DoModal, EndsWithTheResultOfTheWayTheDialogWasClosed) {
-    const struct {
-        const char* rule;
-        UINT templateId;
-        std::function<void(CHostDialog&)> onInit;
-        CHostDialog::Step step;
-        int result, cancels;
-        DWORD error;  // a failure keeps its reason for the caller
-    } cases[] = {
+    // A failure keeps its reason for the caller.
+    const struct { const char* rule; UINT templateId; std::function<void(CHostDialog&)> onInit; CHostDialog::Step step;
+                   int result, cancels; DWORD error; } cases[] = {
         {"EndDialog's value", IDD_HOST, {}, [](CHostDialog& d, WPARAM) { d.EndDialog(42); }, 42, 0, 0},
         {"close box reaches OnCancel", IDD_HOST, {}, [](CHostDialog& d, WPARAM) { d.SendMessage(WM_SYSCOMMAND, SC_CLOSE); },
          IDCANCEL, 1, 0},
-        {"OK button", IDD_HOST, {}, [](CHostDialog& d, WPARAM) { ::SendMessageW(::GetDlgItem(d.m_hWnd, IDOK), BM_CLICK, 0, 0); },
+        {"OK button", IDD_HOST, {}, [](CHostDialog& d, WPARAM) { d.GetDlgItem(IDOK)->SendMessage(BM_CLICK); },
          IDOK, 0, 0},
         {"EndDialog in OnInitDialog never enters the loop", IDD_HOST, [](CHostDialog& d) { d.EndDialog(9); },
          [](CHostDialog& d, WPARAM) { ++d.cancels; }, 9, 0, 0},
@@ -137,41 +103,3 @@ TEST(OwnedDialog, TheOwnerIsDisabledOnlyWhileTheDialogRunsHoweverItEnds) {
         EXPECT_TRUE(owner.IsWindowEnabled());
     }
 }
-
-TEST(ChildDialog, PageInsideAControlReceivesItsMessagesAndReachesItsHost) {
-    CHostDialog host;
-    std::unique_ptr<CPage> page;
-    bool childOfTheArea = false;
-    host.onInit = [&](CHostDialog& h) {
-        page = RUNTIME_CLASS(CPage)->CreateObjectAs<CPage>();
-        ASSERT_TRUE(page->Create(IDD_CHILD, h.GetDlgItem(IDC_AREA)));
-    };
-    host.step = [&](CHostDialog& h, WPARAM fromPage) {
-        if (fromPage) return h.EndDialog(static_cast<int>(fromPage));
-        childOfTheArea = ::GetParent(page->m_hWnd) == h.GetDlgItem(IDC_AREA)->m_hWnd && (page->GetStyle() & WS_CHILD);
-        ::SendMessageW(::GetDlgItem(page->m_hWnd, IDC_CHILD_BUTTON), BM_CLICK, 0, 0);  // the operator clicks
-    };
-    EXPECT_EQ(host.DoModal(), 77);
-    EXPECT_TRUE(childOfTheArea);
-    EXPECT_EQ(page->clicks, 1);
-    EXPECT_EQ(page->m_hWnd, nullptr);  // the host's window took the page's with it
-}
-
-// A second exchange leaves the binding alone; EndDialog only hides a modeless dialog.
-TEST(Create, ModelessDialogFindsItsBoundControlsAndIsOnlyHiddenByEndDialog) {
-    CHostDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_HOST));
-    dialog.UpdateData(FALSE);
-    EXPECT_EQ(dialog.GetDlgItem(IDC_COMBO), &dialog.m_combo);
-    dialog.m_combo.AddString(L"Compact \u00e4");
-    kvo::String first, pastTheEnd("x");
-    dialog.m_combo.GetLBText(0, first);
-    dialog.m_combo.GetLBText(1, pastTheEnd);
-    EXPECT_EQ(std::make_pair(first, pastTheEnd), std::make_pair(kvo::String("Compact \xC3\xA4"), kvo::String()));
-    dialog.EndDialog(IDOK);
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_TRUE(dialog.DestroyWindow());
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-}
-
-}  // namespace
