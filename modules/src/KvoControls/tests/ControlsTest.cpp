@@ -1,4 +1,4 @@
-// The controls in a dialog: the language font of the mix-in, and a picture.
+// The controls in a dialog: the language font of their mix-in, and a picture.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,24 +10,14 @@
 #include "KvoControls/KVOControls.h"
 #include "KvoControls/PngControl.h"
 #include "afx/Dialog.h"
-#include "afx/Gdi.h"
 
-namespace {
-
-class CControlsDialog : public CDialog, public KVOLangExt {
+class CControlsDialog : public CDialog {
 public:
     CControlsDialog() : CDialog(IDD_CONTROLS) {}
-    int preSubclassCalls = 0;
     PngControl m_picture;
     KVOStatic m_label;
     KVOEdit m_text;
     KVOButton m_button;
-
-    void PreSubclassWindow() override {
-        CDialog::PreSubclassWindow();
-        ++preSubclassCalls;
-        KVOLangExt::PreSubclassWindow(this);
-    }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override {
@@ -46,13 +36,12 @@ HFONT fontOf(const CWnd& window) { return reinterpret_cast<HFONT>(::SendMessageW
 TEST(KVOLangExt, AnEastAsianLanguageGivesEveryControlOneSharedFontOfTheSameSize) {
     CControlsDialog dialog, second;
     ASSERT_TRUE(dialog.Create(IDD_CONTROLS) && second.Create(IDD_CONTROLS));
-    EXPECT_EQ(dialog.preSubclassCalls, 1);
     const HFONT templateFont = fontOf(dialog.m_text);
-    EXPECT_FALSE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::en()));
-    EXPECT_FALSE(KVOLangExt::applyLanguageFont(nullptr, vemo5::Language::ja()));
+    EXPECT_FALSE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::en()) ||
+                 KVOLangExt::applyLanguageFont(nullptr, vemo5::Language::ja()));
     ASSERT_EQ(fontOf(dialog.m_text), templateFont);
-    ASSERT_TRUE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::ja()));
-    ASSERT_TRUE(KVOLangExt::applyLanguageFont(&second, vemo5::Language::ja()));
+    ASSERT_TRUE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::ja()) &&
+                KVOLangExt::applyLanguageFont(&second, vemo5::Language::ja()));
     LOGFONTW before{}, after{};
     ::GetObjectW(templateFont, sizeof before, &before);
     ::GetObjectW(fontOf(dialog.m_text), sizeof after, &after);
@@ -72,7 +61,9 @@ std::string shades(HDC dc, std::initializer_list<POINT> points) {
     std::string shown;
     for (POINT p : points) {
         const COLORREF c = ::GetPixel(dc, p.x, p.y);
-        shown += like(c, RGB(255, 0, 0)) ? 'r' : like(c, RGB(0, 0, 255)) ? 'b' : like(c, ::GetSysColor(COLOR_BTNFACE)) ? '_' : '?';
+        shown += like(c, RGB(255, 0, 0))                  ? 'r'
+                 : like(c, RGB(0, 0, 255))                  ? 'b'
+                 : like(c, ::GetSysColor(COLOR_BTNFACE)) ? '_' : '?';
     }
     return shown;
 }
@@ -80,8 +71,7 @@ std::string shades(HDC dc, std::initializer_list<POINT> points) {
 // What the control draws through WM_PRINTCLIENT, read back from a memory bitmap.
 std::string printed(CWnd& control, std::initializer_list<POINT> points) {
     afx::ScopedCreatedDC dc(::CreateCompatibleDC(nullptr));
-    afx::ScopedWindowDC screen(nullptr);
-    afx::ScopedBitmap bitmap(::CreateCompatibleBitmap(screen.get(), 120, 40));
+    afx::ScopedBitmap bitmap(::CreateCompatibleBitmap(afx::ScopedWindowDC(nullptr).get(), 120, 40));
     afx::ScopedSelectObject selected(dc.get(), bitmap.get());
     control.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
     return shades(dc.get(), points);
@@ -92,28 +82,24 @@ std::string printed(CWnd& control, std::initializer_list<POINT> points) {
 // file is not kept open. A missing file or no picture leaves the background.
 TEST(PngControl, DrawsThePictureScaledToFitAndCentredOrNothing) {
     afx::GdiplusSession gdiplus;
-    ASSERT_TRUE(gdiplus.ok());
-    wchar_t temp[MAX_PATH], self[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring png = std::wstring(temp) + L"kvo-png-" + std::to_wstring(::GetCurrentProcessId()) + L".png";
-    std::ofstream(std::filesystem::path(png), std::ios::binary)
+    const std::filesystem::path png = std::filesystem::temp_directory_path() /
+                                      ("kvo-png-" + std::to_string(::GetCurrentProcessId()) + ".png");
+    std::ofstream(png, std::ios::binary)
         << std::string("\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x14\x00\x00\x00\x0a"
                        "\x08\x02\x00\x00\x00\x3b\x37\xe9\xb1\x00\x00\x00\x18\x49\x44\x41\x54\x78\xda\x63\xf8\xcf\xc0\x80"
                        "\x07\xe1\x95\xfc\xcf\x30\xaa\x79\x54\x33\x21\xcd\x00\x69\xfd\xc7\x39\xf7\x28\x78\x9f\x00\x00\x00"
                        "\x00\x49\x45\x4e\x44\xae\x42\x60\x82", 81);
     CControlsDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_CONTROLS));
+    ASSERT_TRUE(gdiplus.ok() && dialog.Create(IDD_CONTROLS));
     dialog.m_picture.MoveWindow(0, 0, 120, 40);
-    ASSERT_TRUE(dialog.m_picture.SetImage(png.c_str(), true));
-    EXPECT_TRUE(::DeleteFileW(png.c_str()));
-    const std::initializer_list<POINT> row = {{5, 20}, {30, 5}, {50, 35}, {70, 5}, {90, 35}, {115, 20}};
-    EXPECT_EQ(printed(dialog.m_picture, row), "_rrbb_");
+    ASSERT_TRUE(dialog.m_picture.SetImage(png.wstring(), true));
+    EXPECT_TRUE(std::filesystem::remove(png));
+    EXPECT_EQ(printed(dialog.m_picture, {{5, 20}, {30, 5}, {50, 35}, {70, 5}, {90, 35}, {115, 20}}), "_rrbb_");
     EXPECT_EQ(shades(afx::ScopedWindowDC(dialog.m_picture.m_hWnd).get(), {{40, 20}, {80, 20}}), "rb");
-    for (const std::wstring& notAPicture : {png, std::wstring(self)}) {
+    wchar_t self[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+    for (const std::wstring& notAPicture : {png.wstring(), std::wstring(self)}) {
         EXPECT_FALSE(dialog.m_picture.SetImage(notAPicture, true));
         EXPECT_EQ(printed(dialog.m_picture, {{40, 20}, {80, 20}}), "__");
     }
 }
-
-}  // namespace
