@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <sstream>
 
 #include "kvo/Pair.h"
-
-namespace {
 
 // The module's two element types: a window handle, and a display name with a
 // module handle. Natively a plain pointer stands in for both handle types.
@@ -16,6 +13,7 @@ using Library = kvo::Pair<kvo::String, Handle>;
 
 Handle handle(std::uintptr_t n) { return reinterpret_cast<Handle>(n); }
 
+// The message of what `action` throws, to compare with the exception it should be.
 template <class Action>
 std::string messageOf(Action action) {
     try {
@@ -47,7 +45,6 @@ TEST(Array, GrowsByDoublingFromEightAndResetGoesBackToEight) {
 // doubled capacity, and a refused growth keeps the contents.
 TEST(Array, RefusesCapacitiesWhoseBlockPasses32BitsAndIndexesOutsideItsElements) {
     EXPECT_EQ(kvo::Array<Handle>::kMaxCapacity, 536870910u);
-    EXPECT_EQ(kvo::Array<Library>::kMaxCapacity, (0xFFFFFFFFull - 8) / sizeof(Library));
     kvo::Array<Library> libraries;
     libraries.append({"Std104Kbd.kbl", handle(1)});
     for (std::uint32_t tooMany : {kvo::Array<Library>::kMaxCapacity + 1, 300000000u})
@@ -65,9 +62,6 @@ TEST(Array, RemovesTheFirstEqualElementKeepingTheOrderAndRefusesSerialization) {
     keys.remove(handle(4));
     EXPECT_EQ(std::vector<Handle>({keys[0], keys[1], keys[2]}), std::vector<Handle>({handle(5), handle(4), handle(6)}));
     EXPECT_EQ(std::make_pair(keys.size(), keys.indexOf(handle(7))), std::make_pair(3u, -1));
-    EXPECT_STREQ(keys.getClassName(), "ArrayOfOthers");
     EXPECT_EQ(messageOf([&] { std::ostringstream out; keys.serialize(out); }),
               kvo::SerializationFailed("Serialization is not supported for: ArrayOfOthers").getMessage().toUtf8());
 }
-
-}  // namespace
