@@ -22,7 +22,8 @@ TextCatalog::Texts readCatalog(const std::string& folder, const std::string& lan
         KVO_LOG(g_log, 3, printable(path) << ":" << problem.line << ": " << problem.what << "; line skipped");
     for (const KeyValueEntry& entry : parsed.entries) {
         if (texts.count(entry.name) != 0)
-            KVO_LOG(g_log, 3, printable(path) << ":" << entry.line << ": " << quote(entry.name) << " given again; the later text wins");
+            KVO_LOG(g_log, 3, printable(path) << ":" << entry.line << ": " << quote(entry.name)
+                                              << " given again; the later text wins");
         texts[entry.name] = unescapeCatalogText(entry.value);
     }
     return texts;

@@ -3,14 +3,15 @@
 #include "../Report.h"
 #include "../ReportEscape.h"
 
-namespace vemo5 {
-namespace {
+using namespace vemo5;
 
-// A test that recorded everything a report can hold.
+// A test that recorded everything a report can hold, with text that each
+// format must escape, and bytes it cannot carry (a control, invalid UTF-8).
 RunRecord sampleRun() {
     return {"kvorkeyboard.mlx", "5.0.000000001", "de",
             {{"KeyboardLayoutTest", "INTERNALERROR", 1250, {{"bUseSimpleUi", "yes"}, {"szText", ""}},
-              {{"UserClickedFail", true, "Dlg.cpp", 7}, {"InvalidLayout", false, "a\"b", 9}}, "bad <index>"}},
+              {{"UserClickedFail", true, "Dlg.cpp", 7}, {"InvalidLayout", false, "\"\xC3\xA4\"\n\t\x01\xFF", 9}},
+              "bad <index>"}},
             {"exit callback: lock keys lost"}};
 }
 
@@ -32,7 +33,7 @@ TEST(Report, JsonHoldsEveryTestWithParametersEventsAndTheExitCode) {
       "parameters": {"bUseSimpleUi": "yes", "szText": ""},
       "events": [
         {"event": "UserClickedFail", "severity": "error", "message": "Dlg.cpp", "code": 7},
-        {"event": "InvalidLayout", "severity": "warning", "message": "a\"b", "code": 9}
+        {"event": "InvalidLayout", "severity": "warning", "message": "\"ä\"\n\t\u0001�", "code": 9}
       ]
     }
   ]
@@ -50,28 +51,20 @@ TEST(Report, JUnitMapsFailErrorAndAbortToTheirElements) {
     EXPECT_NE(std::string::npos, xml.find("<property name=\"bUseSimpleUi\" value=\"yes\"/>"));
     EXPECT_NE(std::string::npos, xml.find("<error type=\"INTERNALERROR\" message=\"bad &lt;index&gt;\"/>\n"
                                           "    <system-out>error UserClickedFail: Dlg.cpp (7)&#10;"
-                                          "warning InvalidLayout: a&quot;b (9)&#10;</system-out>"));
-    EXPECT_NE(std::string::npos, xml.find("<testcase classname=\"kvorkeyboard.mlx\" name=\"T\" time=\"0.015\">\n  </testcase>"));
+                                          "warning InvalidLayout: &quot;\xC3\xA4&quot;&#10;&#9;"
+                                          "\xEF\xBF\xBD\xEF\xBF\xBD (9)&#10;</system-out>"));
+    EXPECT_NE(std::string::npos, xml.find(" name=\"T\" time=\"0.015\">\n  </testcase>"));  // a pass: no element
     EXPECT_NE(std::string::npos, xml.find("<skipped type=\"USERABORTED\" message=\""));
     EXPECT_NE(std::string::npos, xml.find("<failure type=\"FAIL\" message=\""));
     const std::string end = "<system-err>exit callback: lock keys lost&#10;</system-err>\n</testsuite>\n";
     EXPECT_EQ(xml.size() - end.size(), xml.rfind(end));
 }
 
-TEST(Report, EscapingKeepsUtf8AndReplacesWhatTheFormatCannotCarry) {
-    EXPECT_EQ("\xC3\xA4 \\\\ \\n\\t\\u0001 \xEF\xBF\xBD\xEF\xBF\xBD", jsonEscape("\xC3\xA4 \\ \n\t\x01 \xC3\xFF"));
-    EXPECT_EQ("\xE6\x97\xA5 &amp;&apos;&#10;\xEF\xBF\xBD\xEF\xBF\xBD", xmlEscape("\xE6\x97\xA5 &'\n\x01\xC0"));
-    // A UTF-16 surrogate written as UTF-8 is not valid text.
-    EXPECT_EQ("\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", xmlEscape("\xED\xA0\x80"));
-}
-
 TEST(RunRecord, SummaryLineGivesTheReasonOnOneLine) {
     EXPECT_EQ("PASS T 1.250 s", summaryLine({"T", "PASS", 1250, {}, {}, ""}));
-    EXPECT_EQ("INTERNALERROR T 61.001 s: first  second", summaryLine({"T", "INTERNALERROR", 61001, {}, {}, "first\r\nsecond"}));
-    EXPECT_EQ("FAIL T 0.000 s: UserClickedFail: Dlg.cpp (7)", summaryLine({"T", "FAIL", 0, {}, sampleRun().tests[0].events, ""}));
+    EXPECT_EQ("INTERNALERROR T 61.001 s: a  b", summaryLine({"T", "INTERNALERROR", 61001, {}, {}, "a\r\nb"}));
+    const TestRecord failed{"T", "FAIL", 0, {}, sampleRun().tests[0].events, ""};
+    EXPECT_EQ("FAIL T 0.000 s: UserClickedFail: Dlg.cpp (7)", summaryLine(failed));
     EXPECT_EQ("FAIL T 0.000 s: the test failed", summaryLine({"T", "FAIL", 0, {}, {}, ""}));
     EXPECT_EQ("USERABORTED T 0.000 s: aborted by the operator", summaryLine({"T", "USERABORTED", 0, {}, {}, ""}));
 }
-
-}  // namespace
-}  // namespace vemo5

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <string>
 
 namespace vemo5::testing {
 
@@ -11,7 +10,6 @@ struct TempFolder {
     // Random: CTest runs the tests of one program in parallel processes.
     TempFolder() { std::filesystem::create_directories(root); }
     ~TempFolder() { std::error_code ignored; std::filesystem::remove_all(root, ignored); }
-    TempFolder(const TempFolder&) = delete;
 
     // UTF-8 path of `name` inside the folder.
     std::string path(const std::string& name = "") const { return (name.empty() ? root : root / name).u8string(); }
@@ -21,7 +19,7 @@ struct TempFolder {
     }
     std::string read(const std::string& name) const {
         std::ifstream in(root / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     const std::filesystem::path root =
