@@ -61,8 +61,8 @@ std::string shades(HDC dc, std::initializer_list<POINT> points) {
     std::string shown;
     for (POINT p : points) {
         const COLORREF c = ::GetPixel(dc, p.x, p.y);
-        shown += like(c, RGB(255, 0, 0))                  ? 'r'
-                 : like(c, RGB(0, 0, 255))                  ? 'b'
+        shown += like(c, RGB(255, 0, 0)) ? 'r'
+                 : like(c, RGB(0, 0, 255)) ? 'b'
                  : like(c, ::GetSysColor(COLOR_BTNFACE)) ? '_' : '?';
     }
     return shown;
