@@ -1,13 +1,19 @@
 #include "CommandLine.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
+#include "TextUtil.h"
+
 namespace vemo5 {
 namespace {
 
-using Apply = std::string (*)(Options&, const std::string& value);
+using Names = std::vector<std::string>;
+// `testNames` are the registered tests, so that a bad name is found where it
+// stands on the line and the first bad argument is the one named.
+using Apply = std::string (*)(Options&, const std::string& value, const Names& testNames);
 
 struct OptionRule {
     const char* name;
@@ -18,52 +24,56 @@ struct OptionRule {
 
 const char* const kLanguages[] = {"en", "de", "fr", "ja", "ko", "zh_cn", "zh_tw"};
 
-std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-
 template <Options::Action action>
-std::string setAction(Options& o, const std::string&) {
+std::string setAction(Options& o, const std::string&, const Names&) {
     if (action > o.action) o.action = action;
     return std::string();
 }
 
 template <auto member>
-std::string store(Options& o, const std::string& value) {
+std::string store(Options& o, const std::string& value, const Names&) {
     o.*member = value;
     return std::string();
 }
 
-std::string setLanguage(Options& o, const std::string& code) {
+std::string setLanguage(Options& o, const std::string& code, const Names&) {
     for (const char* known : kLanguages)
         if (code == known) {
             o.language = code;
             return std::string();
         }
-    return "unknown language " + quoted(code) + " (en, de, fr, ja, ko, zh_cn, zh_tw)";
+    return "unknown language " + quote(code) + " (en, de, fr, ja, ko, zh_cn, zh_tw)";
 }
 
-std::string setParam(Options& o, const std::string& assignment) {
+std::string addTest(Options& o, const std::string& name, const Names& testNames) {
+    if (std::find(testNames.begin(), testNames.end(), name) == testNames.end()) return "unknown test " + quote(name);
+    o.tests.push_back(name);
+    return std::string();
+}
+
+std::string setParam(Options& o, const std::string& assignment, const Names&) {
     std::size_t equals = assignment.find('=');
-    if (equals == std::string::npos || equals == 0) return "--param needs NAME=VALUE, got " + quoted(assignment);
+    if (equals == std::string::npos || equals == 0) return "--param needs NAME=VALUE, got " + quote(assignment);
     o.params.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
     return std::string();
 }
 
-std::string setLogLevel(Options& o, const std::string& text) {
+std::string setLogLevel(Options& o, const std::string& text, const Names&) {
     errno = 0;
     char* end = nullptr;
     long level = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || errno != 0 || *end != '\0' || level < 1 || level > 6)
-        return "--log-level needs a number from 1 to 6, got " + quoted(text);
+        return "--log-level needs a number from 1 to 6, got " + quote(text);
     o.logLevel = static_cast<int>(level);
     return std::string();
 }
 
-std::string setStopAfter(Options& o, const std::string& text) {
+std::string setStopAfter(Options& o, const std::string& text, const Names&) {
     errno = 0;
     char* end = nullptr;
     double seconds = text.empty() || text[0] == '-' ? -1.0 : std::strtod(text.c_str(), &end);
     if (seconds < 0 || errno != 0 || *end != '\0' || !std::isfinite(seconds))
-        return "--stop-after needs a number of seconds, got " + quoted(text);
+        return "--stop-after needs a number of seconds, got " + quote(text);
     o.stopAfterSeconds = seconds;
     return std::string();
 }
@@ -74,11 +84,7 @@ const OptionRule kRules[] = {
      setAction<Options::Action::Version>},
     {"--list", nullptr, "tests with their parameters, all parameters, events; runs no test",
      setAction<Options::Action::List>},
-    {"--test", "NAME", "run this test (repeatable; default: every test, in registration order)",
-     [](Options& o, const std::string& v) {
-         o.tests.push_back(v);
-         return std::string();
-     }},
+    {"--test", "NAME", "run this test (repeatable; default: every test, in registration order)", addTest},
     {"--param", "NAME=VALUE", "set a parameter (repeatable; overrides the settings file)", setParam},
     {"--settings", "FILE", "read parameters from the [parameters] section of FILE",
      store<&Options::settingsFile>},
@@ -94,7 +100,7 @@ const OptionRule kRules[] = {
     {"--stop-file", "PATH", "ask the running test to stop once PATH exists",
      store<&Options::stopFile>},
     {"--device-without-keyboard", nullptr, "the device under test lacks the Keyboard capability",
-     [](Options& o, const std::string&) {
+     [](Options& o, const std::string&, const Names&) {
          o.deviceWithoutKeyboard = true;
          return std::string();
      }},
@@ -108,7 +114,8 @@ const OptionRule* findRule(const std::string& name) {
 
 }  // namespace
 
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& testNames) {
     ParsedCommandLine parsed;
     for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
         std::string name = arguments[i];
@@ -120,14 +127,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         const OptionRule* rule = findRule(name);
         if (rule == nullptr) {
-            parsed.error = "unknown option " + quoted(arguments[i]);
+            parsed.error = "unknown option " + quote(arguments[i]);
         } else if (rule->argument == nullptr && joined) {
             parsed.error = name + " takes no value";
         } else if (rule->argument != nullptr && !joined && i + 1 >= arguments.size()) {
             parsed.error = name + " needs " + rule->argument;
         } else {
             std::string value = rule->argument == nullptr ? std::string() : joined ? *joined : arguments[++i];
-            parsed.error = rule->apply(parsed.options, value);
+            parsed.error = rule->apply(parsed.options, value, testNames);
         }
     }
     return parsed;

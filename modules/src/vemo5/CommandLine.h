@@ -1,6 +1,6 @@
 #pragma once
-// The host's command line, read without looking at what the module
-// registered: names of tests and parameters are checked later.
+// The host's command line. Test names are checked against the registered
+// tests; parameter names wait until the module has created its parameters.
 #include <optional>
 #include <string>
 #include <utility>
@@ -27,12 +27,14 @@ struct Options {
 
 struct ParsedCommandLine {
     Options options;
-    std::string error;  // one line naming the culprit; empty when the line is good
+    std::string error;  // one line naming the first bad argument, printably; empty when the line is good
 };
 
 // `arguments` are the user's, without the module identity. An option's value
 // follows it (`--test NAME`) or is joined with '=' (`--test=NAME`).
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
+// `testNames` are the names --test accepts.
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments,
+                                   const std::vector<std::string>& testNames);
 
 std::string usageText(const std::string& program);
 

@@ -11,6 +11,7 @@
 #include "Platform.h"
 #include "Report.h"
 #include "SettingsFile.h"
+#include "TextUtil.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
 
@@ -102,7 +103,9 @@ int Host::start(std::ostream& out, std::ostream& err) {
 }
 
 int Host::carryOut(std::ostream& out, std::ostream& err) {
-    ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(m_args.begin() + 1, m_args.end()));
+    std::vector<std::string> testNames;
+    for (const Test* test : m_registry.tests()) testNames.push_back(test->name());
+    ParsedCommandLine parsed = parseCommandLine(std::vector<std::string>(m_args.begin() + 1, m_args.end()), testNames);
     if (!parsed.error.empty()) return usageError(err, parsed.error);
     m_options = parsed.options;
     if (m_options.action == Options::Action::Help) {
@@ -159,8 +162,7 @@ void Host::runSelectedTests() {
 std::string Host::prepare() {
     m_selected.clear();
     for (const std::string& name : m_options.tests) {
-        const Test* test = m_registry.findTest(name);
-        if (test == nullptr) return "unknown test \"" + name + "\"";
+        const Test* test = m_registry.findTest(name);  // the command line has checked that there is one
         if (std::find(m_selected.begin(), m_selected.end(), test) == m_selected.end()) m_selected.push_back(test);
     }
     if (m_options.tests.empty()) m_selected.assign(m_registry.tests().begin(), m_registry.tests().end());
@@ -172,7 +174,7 @@ std::string Host::prepare() {
     if (m_options.logFile) {
         std::string failure =
             messageOfThrow([this] { kvo::LogFactory::setSink(std::make_unique<kvo::FileLogSink>(*m_options.logFile)); });
-        if (!failure.empty()) return "cannot open the log file \"" + *m_options.logFile + "\"";
+        if (!failure.empty()) return "cannot open the log file " + quote(*m_options.logFile);
     }
     if (m_options.logLevel) kvo::LogFactory::setPriority(*m_options.logLevel);
     m_catalog.load(m_options.textsFolder.value_or(m_defaultTextsFolder), m_options.language);
@@ -226,7 +228,7 @@ int Host::finish(std::ostream& out, std::ostream& err) {
     bool written = writeFile(folder / "results.json", toJson(m_run, code)) &&
                    writeFile(folder / "results.xml", toJUnitXml(m_run));
     if (!written) {
-        err << m_args.front() << ": cannot write the results to \"" << m_options.resultsFolder << "\"\n";
+        err << m_args.front() << ": cannot write the results to " << quote(m_options.resultsFolder) << "\n";
         return exitcode::kReportNotWritten;
     }
     return code;

@@ -42,6 +42,8 @@ public:
     std::string text(const std::string& id) const { return m_catalog.text(id); }
     void raise(const Event* event, const VemoString& message, int code, bool isError);
     bool checkForStop() const { return m_stop && m_stop->requested(); }
+    // What the last start() recorded: the source of its reports.
+    const RunRecord& lastRun() const { return m_run; }
 
 private:
     int carryOut(std::ostream& out, std::ostream& err);

@@ -1,9 +1,9 @@
 #include "KeyValueFile.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "TextUtil.h"
 
@@ -16,8 +16,9 @@ KeyValueText parseKeyValueText(const std::string& text, const KeyValueSyntax& sy
     std::string raw;
     for (int number = 1; std::getline(lines, raw); ++number) {
         std::string line = trim(raw);
-        if (line.empty() || std::strchr(syntax.commentMarks, line[0]) != nullptr) continue;
-        if (syntax.sections && line[0] == '[') {
+        // Not strchr: it finds a NUL byte too, as the marks' terminator.
+        if (line.empty() || std::string_view(syntax.commentMarks).find(line[0]) != std::string_view::npos) continue;
+        if (syntax.section != nullptr && line[0] == '[') {
             if (line.back() != ']' || trim(line.substr(1, line.size() - 2)).empty())
                 result.problems.push_back({number, "expected [section]"});
             else
@@ -34,7 +35,12 @@ KeyValueText parseKeyValueText(const std::string& text, const KeyValueSyntax& sy
             result.problems.push_back({number, "missing name before '='"});
             continue;
         }
-        result.entries.push_back({number, section, name, trim(line.substr(equals + 1))});
+        // Anything outside the one section would be silently ignored by a
+        // lenient reader; an operator's typo must not look like a setting.
+        if (syntax.section != nullptr && section != syntax.section)
+            result.problems.push_back({number, quote(name) + " is not in the [" + syntax.section + "] section"});
+        else
+            result.entries.push_back({number, name, trim(line.substr(equals + 1))});
     }
     return result;
 }

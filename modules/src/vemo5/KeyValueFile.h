@@ -10,24 +10,25 @@ namespace vemo5 {
 
 struct KeyValueSyntax {
     const char* commentMarks;  // a line whose first non-blank is one of these is a comment
-    bool sections;
+    // The one section whose values count, for a format with sections; a
+    // value anywhere else is a problem. Null: a format without sections.
+    const char* section;
 };
 
 struct KeyValueEntry {
     int line;
-    std::string section;  // empty before the first section line
     std::string name;
     std::string value;  // trimmed, otherwise as written
 };
 
 struct KeyValueProblem {
     int line;
-    std::string what;
+    std::string what;  // what it quotes from the line is shown printably
 };
 
 struct KeyValueText {
     std::vector<KeyValueEntry> entries;
-    std::vector<KeyValueProblem> problems;  // lines that were skipped, and why
+    std::vector<KeyValueProblem> problems;  // lines that were skipped, and why, in file order
 };
 
 KeyValueText parseKeyValueText(const std::string& text, const KeyValueSyntax& syntax);

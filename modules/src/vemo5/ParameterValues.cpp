@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "TextUtil.h"
+
 namespace vemo5 {
 
 std::string assignParameterValues(const Registry& registry,
@@ -9,11 +11,11 @@ std::string assignParameterValues(const Registry& registry,
                                   const std::string& source) {
     for (const auto& [name, value] : values) {
         Parameter* parameter = registry.findParameter(name);
-        if (parameter == nullptr) return source + ": unknown parameter \"" + name + "\"";
-        if (!parameter->isConfigurable()) return source + ": parameter \"" + name + "\" cannot be set";
+        if (parameter == nullptr) return printable(source) + ": unknown parameter " + quote(name);
+        if (!parameter->isConfigurable()) return printable(source) + ": parameter " + quote(name) + " cannot be set";
         if (!parameter->setValue(value))
-            return source + ": \"" + value + "\" is not a " + parameter->dataType().name() + " value for parameter \"" +
-                   name + "\" (true/false, 1/0, yes/no)";
+            return printable(source) + ": " + quote(value) + " is not a " + parameter->dataType().name() +
+                   " value for parameter " + quote(name) + " (true/false, 1/0, yes/no)";
     }
     return std::string();
 }

@@ -2,26 +2,12 @@
 
 #include <cstdio>
 
+#include "TextUtil.h"
+
 namespace vemo5 {
 namespace {
 
 const char kReplacement[] = "\xEF\xBF\xBD";
-
-// Length of the well-formed UTF-8 sequence at `i`, or 0.
-std::size_t utf8Length(const std::string& text, std::size_t i) {
-    auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char lead = byte(i);
-    if (lead < 0x80) return 1;
-    std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                       : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    unsigned char second = byte(i + 1);
-    bool overlongOrSurrogate = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-                               (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F);
-    return overlongOrSurrogate ? 0 : length;
-}
 
 // Copies valid multi-byte sequences and lets `ascii` write each byte below 0x80.
 template <typename AsciiEscape>
@@ -29,7 +15,7 @@ std::string escape(const std::string& text, AsciiEscape ascii) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = utf8Length(text, i);
+        std::size_t length = utf8SequenceLength(text, i);
         if (length == 0) {
             out += kReplacement;
             ++i;

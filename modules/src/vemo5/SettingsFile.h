@@ -9,7 +9,7 @@ namespace vemo5 {
 
 struct Settings {
     std::vector<std::pair<std::string, std::string>> values;  // in file order
-    std::string error;  // "FILE:LINE: what" or "cannot read FILE"; empty when good
+    std::string error;  // "FILE:LINE: what" for the first bad line, or "cannot read FILE"; empty when good
 };
 
 Settings parseSettings(const std::string& fileName, const std::string& text);

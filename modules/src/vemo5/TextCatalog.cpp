@@ -1,6 +1,7 @@
 #include "TextCatalog.h"
 
 #include "KeyValueFile.h"
+#include "TextUtil.h"
 #include "kvo/Logging.h"
 
 namespace vemo5 {
@@ -13,15 +14,16 @@ TextCatalog::Texts readCatalog(const std::string& folder, const std::string& lan
     std::string path = folder + "/" + language + ".txt";
     std::optional<std::string> content = readTextFile(path);
     if (!content) {
-        KVO_LOG(g_log, 3, "Cannot read the text catalog " << path);
+        KVO_LOG(g_log, 3, "Cannot read the text catalog " << printable(path));
         return texts;
     }
-    KeyValueText parsed = parseKeyValueText(*content, {"#", false});
+    KeyValueText parsed = parseKeyValueText(*content, {"#", nullptr});
     for (const KeyValueProblem& problem : parsed.problems)
-        KVO_LOG(g_log, 3, path << ":" << problem.line << ": " << problem.what << "; line skipped");
+        KVO_LOG(g_log, 3, printable(path) << ":" << problem.line << ": " << problem.what << "; line skipped");
     for (const KeyValueEntry& entry : parsed.entries) {
         if (texts.count(entry.name) != 0)
-            KVO_LOG(g_log, 3, path << ":" << entry.line << ": \"" << entry.name << "\" given again; the later text wins");
+            KVO_LOG(g_log, 3, printable(path) << ":" << entry.line << ": " << quote(entry.name)
+                                              << " given again; the later text wins");
         texts[entry.name] = unescapeCatalogText(entry.value);
     }
     return texts;
@@ -44,10 +46,10 @@ std::string TextCatalog::text(const std::string& id) const {
     found = m_english.find(id);
     if (found != m_english.end()) {
         if (firstTime)
-            KVO_LOG(g_log, 3, "Text \"" << id << "\" is missing for language " << m_language << "; using English");
+            KVO_LOG(g_log, 3, "Text " << quote(id) << " is missing for language " << m_language << "; using English");
         return found->second;
     }
-    if (firstTime) KVO_LOG(g_log, 3, "Text \"" << id << "\" is missing; showing its id");
+    if (firstTime) KVO_LOG(g_log, 3, "Text " << quote(id) << " is missing; showing its id");
     return id;
 }
 

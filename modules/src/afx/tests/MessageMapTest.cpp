@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "afx/ScopedWin.h"
 #include "afx/Wnd.h"
 
-namespace {
 
 constexpr UINT WM_BOTH = WM_APP + 1;       // handled by base and derived: the derived one wins
 constexpr UINT WM_BASE_ONLY = WM_APP + 2;  // handled by the base only
 constexpr UINT ID_CONTROL = 10;
 
-// A window for an object to own: the object destroys it when it goes.
 HWND makeStatic() {
     return ::CreateWindowExW(0, L"STATIC", L"start", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
 }
@@ -22,17 +17,10 @@ public:
     std::vector<std::string> calls;
 
 protected:
-    LRESULT onBoth(WPARAM, LPARAM) {
-        calls.push_back("base both");
-        return 1;
-    }
-    LRESULT onBaseOnly(WPARAM wParam, LPARAM lParam) {
-        calls.push_back("base only");
-        return static_cast<LRESULT>(wParam + lParam);
-    }
+    LRESULT onBoth(WPARAM, LPARAM) { return calls.push_back("base both"), 1; }
+    LRESULT onBaseOnly(WPARAM wParam, LPARAM lParam) { return calls.push_back("base only"), wParam + lParam; }
     DECLARE_MESSAGE_MAP()
 };
-
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
     ON_MESSAGE(WM_BOTH, &CBaseWnd::onBoth)
     ON_MESSAGE(WM_BASE_ONLY, &CBaseWnd::onBaseOnly)
@@ -40,16 +28,10 @@ END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd {
 public:
-    int preSubclassCalls = 0;
     kvo::String textSeenAfterDefault;
 
-    void PreSubclassWindow() override { ++preSubclassCalls; }
-
 protected:
-    LRESULT onBoth(WPARAM, LPARAM) {
-        calls.push_back("derived both");
-        return 2;
-    }
+    LRESULT onBoth(WPARAM, LPARAM) { return calls.push_back("derived both"), 2; }
     void onClicked() { calls.push_back("clicked"); }
     void onSelEndOk() { calls.push_back("selendok"); }
     void OnTimer(UINT_PTR nIDEvent) { calls.push_back("timer " + std::to_string(nIDEvent)); }
@@ -60,7 +42,6 @@ protected:
     }
     DECLARE_MESSAGE_MAP()
 };
-
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_BOTH, &CDerivedWnd::onBoth)
     ON_BN_CLICKED(ID_CONTROL, &CDerivedWnd::onClicked)
@@ -69,77 +50,44 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_MESSAGE(WM_SETTEXT, &CDerivedWnd::onSetText)
 END_MESSAGE_MAP()
 
-class MessageMap : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(wnd.SubclassWindow(window)); }
-    const HWND window = makeStatic();
-    const LONG_PTR original = ::GetWindowLongPtrW(window, GWLP_WNDPROC);
+// Commands match both the notification code and the control id; typed
+// handlers get their arguments; Default() and messages no map names reach
+// the window's own procedure.
+TEST(MessageMap, TheMostDerivedEntryWinsAndBaseEntriesStillApply) {
     CDerivedWnd wnd;
-};
-
-TEST_F(MessageMap, MostDerivedEntryWinsAndBaseEntriesStillApply) {
-    EXPECT_EQ(wnd.preSubclassCalls, 1);
+    ASSERT_TRUE(wnd.SubclassWindow(makeStatic()));
     EXPECT_EQ(wnd.SendMessage(WM_BOTH), 2);
     EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY, 3, 4), 7);
-    wnd.SendMessage(WM_TIMER, 7);  // typed handlers get their arguments
-    wnd.SetWindowText(L"changed");  // Default() runs the window's own procedure
+    wnd.SendMessage(WM_TIMER, 7);
+    for (UINT code : {BN_CLICKED, CBN_SELENDOK, CBN_SELCHANGE}) wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, code));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, BN_CLICKED));
+    wnd.SetWindowText(L"changed");
     EXPECT_EQ(wnd.textSeenAfterDefault, kvo::String("changed"));
-    EXPECT_EQ(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5)), HTTRANSPARENT);  // so do messages no map names
-    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only", "timer 7"}));
+    EXPECT_EQ(wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5)), HTTRANSPARENT);
+    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"derived both", "base only", "timer 7", "clicked", "selendok"}));
 }
 
-TEST_F(MessageMap, CommandsMatchBothNotificationCodeAndControlId) {
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, BN_CLICKED));
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELENDOK));
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL, CBN_SELCHANGE));   // no entry for this code
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CONTROL + 1, BN_CLICKED));  // nor for this id
-    EXPECT_EQ(wnd.calls, (std::vector<std::string>{"clicked", "selendok"}));
-}
+// However the tie ends, no object stays tied to the window, and a detached
+// window gets its own procedure back.
+TEST(MessageMap, TheTieEndsWithTheWindowOrByDetach) {
+    const HWND detached = makeStatic();
+    const LONG_PTR original = ::GetWindowLongPtrW(detached, GWLP_WNDPROC);
+    CDerivedWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(detached));
+    EXPECT_EQ(wnd.Detach(), detached);
+    const afx::ScopedWindow owner(detached);
+    EXPECT_EQ(std::make_pair(::GetWindowLongPtrW(detached, GWLP_WNDPROC), CWnd::FromHandlePermanent(detached)),
+              std::make_pair(original, static_cast<CWnd*>(nullptr)));
 
-TEST_F(MessageMap, DetachGivesTheWindowItsOwnProcedureBack) {
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), &wnd);
-    EXPECT_EQ(CWnd::FromHandle(window), &wnd);
-    EXPECT_EQ(wnd.Detach(), window);
-    const afx::ScopedWindow detached(window);  // a detached window outlives the tie
-    EXPECT_EQ(::GetWindowLongPtrW(window, GWLP_WNDPROC), original);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-    ::SendMessageW(window, WM_BOTH, 0, 0);
-    EXPECT_TRUE(wnd.calls.empty());
-}
-
-// However the window goes, no object may stay tied to its dead handle.
-TEST(Subclassing, TheTieEndsWithTheWindow) {
     HWND window = makeStatic();
-    {
-        CDerivedWnd wnd;
-        ASSERT_TRUE(wnd.SubclassWindow(window));
-    }
-    EXPECT_FALSE(::IsWindow(window));  // the object took its window with it
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-
+    { ASSERT_TRUE(CDerivedWnd().SubclassWindow(window)); }
+    EXPECT_FALSE(::IsWindow(window) || CWnd::FromHandlePermanent(window));  // the object took its window with it
     CDerivedWnd subclassed;
     CWnd attached;
     ASSERT_TRUE(subclassed.SubclassWindow(window = makeStatic()));
     ASSERT_TRUE(attached.Attach(makeStatic()));
     ::DestroyWindow(window);
     EXPECT_TRUE(attached.DestroyWindow());
-    EXPECT_EQ(subclassed.m_hWnd, nullptr);
-    EXPECT_EQ(attached.m_hWnd, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
-
-    EXPECT_FALSE(attached.SubclassWindow(nullptr));
-    EXPECT_FALSE(attached.Attach(window));  // dead
-    EXPECT_EQ(attached.m_hWnd, nullptr);
+    EXPECT_EQ(std::make_tuple(subclassed.m_hWnd, attached.m_hWnd, CWnd::FromHandlePermanent(window)),
+              std::make_tuple(HWND{}, HWND{}, static_cast<CWnd*>(nullptr)));
 }
-
-TEST(FromHandle, OtherWindowsGetOneTemporaryObjectEach) {
-    const afx::ScopedWindow window(makeStatic());
-    CWnd* first = CWnd::FromHandle(window.get());
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->m_hWnd, window.get());
-    EXPECT_EQ(CWnd::FromHandle(window.get()), first);
-    EXPECT_EQ(CWnd::FromHandlePermanent(window.get()), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-}
-
-}  // namespace

@@ -2,11 +2,10 @@
 
 #include <stdexcept>
 #include <type_traits>
-#include <vector>
 
+#include "afx/Gdi.h"
 #include "afx/ScopedWin.h"
 
-namespace {
 
 // Records every release, so the tests can see each path release exactly once.
 std::vector<int> g_closed;
@@ -17,111 +16,50 @@ struct CountingTraits {
 };
 using Counted = afx::UniqueHandle<CountingTraits>;
 
-class ScopedWin : public ::testing::Test {
-protected:
-    void SetUp() override { g_closed.clear(); }
-};
-
 static_assert(!std::is_copy_constructible_v<Counted> && !std::is_copy_assignable_v<Counted>);
 static_assert(std::is_nothrow_move_constructible_v<Counted> && std::is_nothrow_move_assignable_v<Counted>);
-static_assert(!std::is_copy_constructible_v<afx::ScopedWindowDC> && !std::is_copy_constructible_v<afx::ScopedSelectObject>);
-static_assert(!std::is_copy_constructible_v<afx::ScopedRegKey> && !std::is_copy_constructible_v<afx::ScopedFont>);
 
-TEST_F(ScopedWin, ReleasesOnceOnEveryPath) {
-    { Counted a(1); }
-    EXPECT_EQ(g_closed, std::vector<int>({1}));
-
+TEST(ScopedWin, AnOwnerReleasesWhatItHoldsOnceOnEveryPath) {
     try {
-        Counted b(2);
+        Counted thrownPast(1);
         throw std::runtime_error("leaving by exception");
     } catch (const std::runtime_error&) {
     }
-    EXPECT_EQ(g_closed, std::vector<int>({1, 2}));
-
-    {
-        Counted c(3);
-        Counted d(std::move(c));  // only the new owner releases
-        EXPECT_FALSE(c);
-        EXPECT_EQ(d.get(), 3);
-    }
-    EXPECT_EQ(g_closed, std::vector<int>({1, 2, 3}));
-}
-
-TEST_F(ScopedWin, AssignmentResetAndPutReleaseWhatWasHeld) {
-    Counted a(1);
-    Counted b(2);
-    a = std::move(b);  // 1 goes, 2 moves
-    EXPECT_EQ(g_closed, std::vector<int>({1}));
-    a = std::move(a);  // self-move keeps the handle
-    EXPECT_EQ(a.get(), 2);
-    a.reset(3);
-    EXPECT_EQ(g_closed, std::vector<int>({1, 2}));
-    *a.put() = 4;  // an out-parameter API filling the owner
-    EXPECT_EQ(g_closed, std::vector<int>({1, 2, 3}));
-    const int given = a.release();
-    EXPECT_EQ(given, 4);
+    Counted a(2);
+    Counted b(std::move(a));  // only the new owner releases
     EXPECT_FALSE(a);
-    a.reset();
-    EXPECT_EQ(g_closed, std::vector<int>({1, 2, 3}));  // released nothing: it had given 4 up
+    b = Counted(3);  // 2 goes, 3 moves in
+    b = std::move(b);  // self-move keeps the handle
+    b.reset(4);
+    *b.put() = 5;  // an out-parameter API filling the owner
+    EXPECT_EQ(b.release(), 5);
+    b.reset();
+    EXPECT_EQ(g_closed, std::vector<int>({1, 2, 3, 4}));  // not 5: it was given up
 }
 
-LRESULT CALLBACK passOn(int code, WPARAM wParam, LPARAM lParam) { return ::CallNextHookEx(nullptr, code, wParam, lParam); }
-
-TEST_F(ScopedWin, EachKindReleasesItsResource) {
-    HANDLE event;
-    HHOOK hook;
-    HWND window;
-    {
-        afx::ScopedHandle scopedEvent(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        afx::ScopedHook scopedHook(::SetWindowsHookExW(WH_CBT, &passOn, nullptr, ::GetCurrentThreadId()));
-        afx::ScopedWindow scopedWindow(
-            ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(scopedEvent && scopedHook && scopedWindow);
-        afx::ScopedWindowDC dc(scopedWindow.get());  // given back before its window goes
-        EXPECT_TRUE(dc);
-        afx::ScopedRegKey key;
-        EXPECT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, key.put()), ERROR_SUCCESS);
-        event = scopedEvent.get();
-        hook = scopedHook.get();
-        window = scopedWindow.get();
-    }
-    DWORD flags = 0;
-    EXPECT_FALSE(::GetHandleInformation(event, &flags));
-    EXPECT_FALSE(::UnhookWindowsHookEx(hook));
-    EXPECT_FALSE(::IsWindow(window));
-}
-
-TEST_F(ScopedWin, FailureValuesAreNotReleased) {
-    afx::ScopedFileHandle file(::CreateFileW(L"Z:\\no\\such\\file.kvo", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    afx::ScopedFindHandle find(::FindFirstFileW(L"Z:\\no\\such\\*.kvo", nullptr));
-    afx::ScopedSelectObject none(nullptr, ::GetStockObject(BLACK_PEN));
-    EXPECT_FALSE(file || find || none);
-}
-
-TEST_F(ScopedWin, GdiObjectIsDeletedAfterItsSelectionIsUndone) {
+TEST(ScopedWin, AGdiObjectIsDeletedAfterItsSelectionIsUndone) {
     afx::ScopedCreatedDC dc(::CreateCompatibleDC(nullptr));
-    ASSERT_TRUE(dc);
     const HGDIOBJ original = ::GetCurrentObject(dc.get(), OBJ_FONT);
+    LOGFONTW logFont{};
+    logFont.lfHeight = -12;
     HFONT raw;
     {
-        LOGFONTW logFont{};
-        logFont.lfHeight = -12;
-        afx::ScopedFont font(::CreateFontIndirectW(&logFont));
-        raw = font.get();
+        afx::ScopedFont font(raw = ::CreateFontIndirectW(&logFont));
         afx::ScopedSelectObject selected(dc.get(), font.get());
         EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_FONT), raw);
     }
-    EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_FONT), original);
-    EXPECT_EQ(::GetObjectType(raw), 0u);
+    EXPECT_EQ(std::make_pair(::GetCurrentObject(dc.get(), OBJ_FONT), ::GetObjectType(raw)), std::make_pair(original, 0ul));
 }
 
-TEST_F(ScopedWin, LibraryIsFreed) {
-    if (::GetModuleHandleW(L"msimg32.dll")) GTEST_SKIP() << "already loaded by someone else";
-    {
-        afx::ScopedLibrary library(::LoadLibraryW(L"msimg32.dll"));
-        ASSERT_TRUE(library);
-    }
-    EXPECT_EQ(::GetModuleHandleW(L"msimg32.dll"), nullptr);
+// Sizes measured in a mapped DC go through LPtoDP; a mapping with y growing
+// upwards must not make them negative.
+TEST(CDC, LogicalSizeToDeviceSizeKeepsItPositive) {
+    afx::ScopedCreatedDC memory(::CreateCompatibleDC(nullptr));
+    CDC dc(memory.get());
+    CSize size(10, 10);
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, 2, 2, nullptr);
+    ::SetViewportExtEx(dc, 1, -1, nullptr);
+    ASSERT_TRUE(dc.LPtoDP(&size));
+    EXPECT_EQ(size, CSize(5, 5));
 }
-
-}  // namespace

@@ -4,11 +4,6 @@
 #define IDD_CHILD 101
 #define IDD_BROKEN 102
 #define IDD_MISSING 199
-
-#define IDC_GO 1001
 #define IDC_COMBO 1002
-#define IDC_EDIT 1003
-#define IDC_PAINTED 1004
 #define IDC_AREA 1005
-
 #define IDC_CHILD_BUTTON 2001
