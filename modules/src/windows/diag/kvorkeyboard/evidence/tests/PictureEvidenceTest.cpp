@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include "afx/ScopedGdiplus.h"
+#include "evidence/PictureEvidence.h"
+#include "evidence/RunEvidence.h"
+
+namespace kvorkeyboard {
+namespace {
+
+class FakeClock : public PerformanceClock {
+public:
+    std::int64_t now() override { return ticks; }
+    std::int64_t ticksPerSecond() override { return 10000; }
+    std::int64_t ticks = 0;
+};
+
+// A picture that was never on screen: a hidden window with three keys, the
+// second already pressed (hidden).
+class Picture : public ::testing::Test {
+protected:
+    Picture() : m_picture(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr)) {
+        const struct {
+            int id;
+            const wchar_t* legend;
+            int left, width;
+        } keys[] = {{0x1E, L"A", 10, 30}, {0x1F, L"S", 50, 30}, {0x11C, L"Num\nEnter", 90, 60}};
+        for (const auto& key : keys)
+            m_keys.push_back(::CreateWindowExW(0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER,
+                                               key.left, 10, key.width, 30, m_picture.get(),
+                                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
+        ::ShowWindow(m_keys[1], SW_HIDE);
+    }
+
+    afx::ScopedWindow m_picture;
+    std::vector<HWND> m_keys;
+};
+
+// The PNG's pixels, ARGB, at the given points.
+std::vector<Gdiplus::ARGB> pixels(const std::vector<std::uint8_t>& png, std::initializer_list<POINT> points,
+                                  UINT& width) {
+    const afx::GdiplusSession gdiplus;
+    IStream* stream = ::SHCreateMemStream(png.data(), static_cast<UINT>(png.size()));
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    EXPECT_EQ(Gdiplus::Ok, afx::gdip::GdipCreateBitmapFromStream(stream, &bitmap));
+    const afx::ScopedGpImage image(bitmap);
+    stream->Release();
+    afx::gdip::GdipGetImageWidth(image.get(), &width);
+    std::vector<Gdiplus::ARGB> found;
+    for (const POINT& p : points) {
+        Gdiplus::ARGB colour = 0;
+        afx::gdip::GdipBitmapGetPixel(bitmap, p.x, p.y, &colour);
+        found.push_back(colour);
+    }
+    return found;
+}
+
+TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRed) {
+    FakeClock clock;
+    {
+        RunEvidence evidence(clock);
+        notePictureAtEnd(m_picture.get(), m_keys);
+        const vemo5::Observations observations = evidence.observations();
+        ASSERT_TRUE(observations.keysNotPressed);
+        ASSERT_EQ(2u, observations.keysNotPressed->size());
+        EXPECT_EQ("30 A, 284 Num Enter", std::to_string((*observations.keysNotPressed)[0].key) + " " +
+                                             (*observations.keysNotPressed)[0].name + ", " +
+                                             std::to_string((*observations.keysNotPressed)[1].key) + " " +
+                                             (*observations.keysNotPressed)[1].name);
+        UINT width = 0;
+        // Twice the size: the background, a corner of A, of S (pressed), of Num Enter.
+        EXPECT_EQ((std::vector<Gdiplus::ARGB>{0xFFFFFFFF, 0xFFD32F2F, 0xFFF0F0F0, 0xFFD32F2F}),
+                  pixels(observations.picturePng, {{4, 4}, {24, 24}, {104, 24}, {184, 24}}, width));
+        EXPECT_EQ(400u, width);
+    }
+    EXPECT_EQ(nullptr, currentRunEvidence());
+}
+
+TEST_F(Picture, EveryKeyPressedLeavesAnEmptyListAndNoPicture) {
+    FakeClock clock;
+    RunEvidence evidence(clock);
+    for (HWND key : m_keys) ::ShowWindow(key, SW_HIDE);
+    notePictureAtEnd(m_picture.get(), m_keys);
+    EXPECT_EQ(0u, evidence.observations().keysNotPressed.value().size());
+    EXPECT_TRUE(evidence.observations().picturePng.empty());
+}
+
+TEST(RunEvidence, PagesJournalTheirKeystrokesOnTheRunsClockOnlyDuringARun) {
+    const auto name = [] { return kvo::String("a"); };
+    journalKeystroke(messageHookEvent(0x001E0001), hookEntered(), name);
+    EXPECT_EQ(0, hookEntered());
+    FakeClock clock;
+    RunEvidence evidence(clock);
+    clock.ticks = 1000;
+    journalKeystroke(messageHookEvent(0x001E0001), hookEntered(), name);
+    clock.ticks = 1815;
+    KBDLLHOOKSTRUCT release{'A', 0x1E, LLKHF_UP, 0, 0};
+    journalKeystroke(lowLevelHookEvent(WM_KEYUP, reinterpret_cast<LPARAM>(&release)), hookEntered(), name);
+    const vemo5::Observations observations = evidence.observations();
+    ASSERT_EQ(1u, observations.keys.size());
+    EXPECT_EQ("a", observations.keys[0].name);
+    EXPECT_EQ(1u, observations.keys[0].presses);
+    EXPECT_DOUBLE_EQ(81.5, observations.keys[0].shortestHoldMs.value());
+    EXPECT_FALSE(observations.keysNotPressed);
+}
+
+}  // namespace
+}  // namespace kvorkeyboard
