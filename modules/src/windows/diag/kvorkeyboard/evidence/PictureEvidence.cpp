@@ -41,14 +41,16 @@ std::string oneLine(const kvo::String& legend) {
     return text;
 }
 
-// The picture's own font at the drawing's scale; null when GDI+ has none like it.
+// The picture's own font at about the drawing's scale; null when GDI+ has none like it.
 afx::ScopedGpFont legendFont(HWND picture) {
     LOGFONTW logFont{};
     auto font = reinterpret_cast<HFONT>(::SendMessageW(picture, WM_GETFONT, 0, 0));
     if (::GetObjectW(font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof logFont,
                      &logFont) == 0)
         return {};
-    logFont.lfHeight *= kScale;
+    // A tenth smaller than on screen: GDI+ sets text a little wider than the
+    // key windows do, and a legend that fits there must fit here.
+    logFont.lfHeight = logFont.lfHeight * kScale * 9 / 10;
     const afx::ScopedCreatedDC dc(::CreateCompatibleDC(nullptr));
     Gdiplus::GpFont* created = nullptr;
     if (afx::gdip::GdipCreateFontFromLogfontW(dc.get(), &logFont, &created) != Gdiplus::Ok) return {};
@@ -129,8 +131,12 @@ std::vector<std::uint8_t> drawPicturePng(HWND picture, const std::vector<Picture
     GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAliasGridFit);
     const afx::ScopedGpFont font = legendFont(picture);
     if (!font) KVO_LOG(g_log, 3, "No font for the keys' legends; the picture has none");
+    // Without the padding GDI+ puts around text by default, legends wrap
+    // where the key's own window wraps them.
+    Gdiplus::GpStringFormat* typographic = nullptr;
     Gdiplus::GpStringFormat* format = nullptr;
-    GdipCreateStringFormat(0, LANG_NEUTRAL, &format);
+    GdipStringFormatGetGenericTypographic(&typographic);
+    GdipCloneStringFormat(typographic, &format);
     const afx::ScopedGpStringFormat formatOwner(format);
     GdipSetStringFormatAlign(format, Gdiplus::StringAlignmentCenter);
     GdipSetStringFormatLineAlign(format, Gdiplus::StringAlignmentCenter);
