@@ -81,7 +81,11 @@ void KeystrokeJournal::release(JournalKey& key, std::uint16_t id, Ticks at) {
 void KeystrokeJournal::setDown(JournalKey& key, std::uint16_t id, bool down) {
     key.down = down;
     m_down.set(id, down);
-    if (down && m_down.count() > m_mostDown.count()) m_mostDown = m_down;
+    m_downCount = down ? m_downCount + 1 : m_downCount - 1;
+    if (m_downCount > m_mostDownCount) {
+        m_mostDownCount = m_downCount;
+        m_mostDown = m_down;
+    }
 }
 
 void KeystrokeJournal::setName(std::uint16_t id, const kvo::String& name) {

@@ -60,6 +60,9 @@ private:
     Ticks m_chatterThreshold;
     std::bitset<kKeyIdentifiers> m_down;
     std::bitset<kKeyIdentifiers> m_mostDown;
+    // Their counts, kept: counting 512 bits on every press costs more than the rest of it.
+    std::uint32_t m_downCount = 0;
+    std::uint32_t m_mostDownCount = 0;
 };
 
 }  // namespace kvorkeyboard
