@@ -55,13 +55,11 @@ class Evidence(unittest.TestCase):
         seen = test["observations"]
         keys = {k["key"]: k for k in seen["keys"]}
         self.assertEqual({k: keys[k]["name"] for k in TYPED}, TYPED)
-        self.assertEqual(keys[0x1E]["presses"], 2)
-        self.assertLessEqual(keys[0x1E]["shortestHoldMs"], keys[0x1E]["longestHoldMs"])
-        self.assertLess(keys[0x1E]["shortestGapMs"], 30)
-        self.assertNotIn("shortestGapMs", keys[0x1F])
-        self.assertEqual([(c["key"], c["name"], c["count"]) for c in seen["chatter"]], [(0x1E, "a", 1)])
-        self.assertEqual(seen["chatter"][0]["shortestGapMs"], keys[0x1E]["shortestGapMs"])
-        self.assertEqual(seen["chatterThresholdMs"], 30)
+        a = keys[0x1E]
+        self.assertEqual((a["presses"], "shortestGapMs" in keys[0x1F]), (2, False))
+        self.assertLess(a["shortestHoldMs"], a["longestHoldMs"] + 0.1)
+        self.assertEqual(seen["chatter"], [{"key": 0x1E, "name": "a", "count": 1, "shortestGapMs": a["shortestGapMs"]}])
+        self.assertLess(a["shortestGapMs"], seen["chatterThresholdMs"])
         self.assertEqual(seen["mostKeysDown"], {"count": 3, "keys": ["s", "d", "f"]})
         self.assertEqual(seen["keysDownAtEnd"], ["g"])
         left = seen["keysNotPressed"]
@@ -69,24 +67,20 @@ class Evidence(unittest.TestCase):
         self.assertEqual(left[:3], [{"key": 1, "name": "Esc"}, {"key": 0x3B, "name": "F1"}, {"key": 0x3C, "name": "F2"}])
         self.assertFalse(set(TYPED) & {k["key"] for k in left})
         self.assertEqual(seen["picture"], "KeyboardLayoutTest-keyboard.png")
-        picture = s.results_dir / seen["picture"]
-        colours = subprocess.run(["convert", str(picture), "-format", "%c", "histogram:info:-"], check=True,
-                                 capture_output=True, text=True).stdout
-        # The fills of the keys left and of the keys pressed.
+        # Kept with the outputs to be looked at; here its fills: keys left red, keys pressed pale.
+        colours = subprocess.run(["convert", str(s.results_dir / seen["picture"]), "-format", "%c", "histogram:info:-"],
+                                 check=True, capture_output=True, text=True).stdout
         self.assertIn("#D32F2F", colours)
         self.assertIn("#F0F0F0", colours)
-
         for line in ("  not pressed: Esc, F1, F2, ", "  chatter: a 1x, shortest ", "  still down at end: g"):
             self.assertIn(line, s.output.replace("\r", ""))
         xml = (s.results_dir / "results.xml").read_text(encoding="utf-8")
-        self.assertRegex(xml, r"\[\[ATTACHMENT\|[^\]]*KeyboardLayoutTest-keyboard\.png\]\]")
+        self.assertRegex(xml, r"\[\[ATTACHMENT\|Z:\\[^\]]*\\KeyboardLayoutTest-keyboard\.png\]\]")
         self.assertIn('<property name="observations.mostKeysDown" value="3: s, d, f"/>', xml)
-
-        # What Wine tells of the machine: its Windows version and a keyboard; nothing empty.
+        # What Wine tells of the machine: its Windows version and a keyboard, nothing empty.
         machine = s.results()["machine"]
         self.assertRegex(machine["windowsVersion"], r"^\d+\.\d+\.\d+$")
-        self.assertTrue(all(value for name, value in machine.items() if name != "keyboards"), machine)
-        self.assertTrue(all(k["deviceName"] for k in machine["keyboards"]), machine)
+        self.assertTrue(all(machine.values()) and all(k["deviceName"] for k in machine["keyboards"]), machine)
 
     def test_fail_on_chatter_fails_a_passed_simple_test(self):
         with self.session("--test", "SimpleKeyboardTest", "--fail-on-chatter", "--chatter-ms", "50") as s:

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "../Machine.h"
 #include "../Smbios.h"
 
 namespace vemo5 {
@@ -87,26 +86,6 @@ TEST(Smbios, DamagedTablesKeepWhatCameBeforeTheDamageAndReadNothingPastTheEnd) {
         {"empty string set of one NUL", cut(table({kEnd}), 8 + 5), "||||"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.facts, text(parse(c.bytes))) << c.damage;
-}
-
-TEST(Machine, KeyboardIdsComeOnlyFromAWellFormedVidAndPid) {
-    const struct {
-        const char* name;
-        const char* vendor;
-        const char* product;
-    } cases[] = {
-        {R"(\\?\HID#VID_046D&PID_C31C&MI_00#7&1a2b#{884b96c3-56ef-11d1-bc8c-00a0c91405dd})", "046D", "C31C"},
-        {R"(\\?\hid#vid_04f2&pid_b6bf#5&3)", "04F2", "B6BF"},
-        {R"(\\?\WINE_KEYBOARD)", "", ""},
-        {R"(\\?\ACPI#VID_04)", "", ""},
-        {R"(\\?\HID#VID_XYZW&PID_12G4)", "", ""},
-    };
-    for (const auto& c : cases) {
-        const KeyboardDevice device = keyboardDevice(c.name);
-        EXPECT_EQ(c.name, device.deviceName);
-        EXPECT_EQ(c.vendor, device.vendorId) << c.name;
-        EXPECT_EQ(c.product, device.productId) << c.name;
-    }
 }
 
 }  // namespace
