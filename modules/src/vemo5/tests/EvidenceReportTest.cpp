@@ -40,31 +40,26 @@ TestResult runObserving(const DiagDevice&) {
     return g_result;
 }
 
-class EvidenceReport : public ::testing::Test {
-protected:
-    EvidenceReport() : m_host(m_results.path(), m_clock, m_machine) {
-        m_host.registry().createTest("KeyboardLayoutTest", DeviceCapability::Keyboard(), runObserving);
-    }
-    int run(std::vector<std::string> arguments, TestResult result = TestResult::PASS()) {
+TEST(EvidenceReport, TheMachineThePictureAndAVerdictFailedOnChatterReachTheReports) {
+    kvo::ScopedLogCapture capture{3};
+    testing::TempFolder results;
+    FakeClock clock;
+    FakeMachine machine;
+    Host host(results.path(), clock, machine);
+    host.registry().createTest("KeyboardLayoutTest", DeviceCapability::Keyboard(), runObserving);
+    std::ostringstream out;
+    const auto run = [&](std::vector<std::string> arguments, TestResult result) {
         g_result = result;
-        arguments.insert(arguments.begin(), {"kvorkeyboard.mlx", "--results", m_results.path()});
+        arguments.insert(arguments.begin(), {"kvorkeyboard.mlx", "--results", results.path()});
         std::vector<char*> argv;
         for (std::string& argument : arguments) argv.push_back(argument.data());
-        m_host.setCmdLineArgs(static_cast<int>(argv.size()), argv.data());
-        return m_host.start(m_out, m_out);
-    }
-    std::string json() const { return m_results.read("results.json"); }
+        host.setCmdLineArgs(static_cast<int>(argv.size()), argv.data());
+        out.str("");
+        return host.start(out, out);
+    };
+    const auto json = [&results] { return results.read("results.json"); };
 
-    kvo::ScopedLogCapture m_capture{3};
-    testing::TempFolder m_results;
-    FakeClock m_clock;
-    FakeMachine m_machine;
-    Host m_host;
-    std::ostringstream m_out;
-};
-
-TEST_F(EvidenceReport, TheMachineLeavesOutWhatCannotBeReadAndThePictureIsSavedBesideTheReports) {
-    EXPECT_EQ(0, run({"--chatter-ms", "1000"}));
+    EXPECT_EQ(0, run({"--chatter-ms", "1000"}, TestResult::PASS()));
     EXPECT_NE(std::string::npos, json().find(R"(  "machine": {
     "manufacturer": "HP",
     "productName": "Elite",
@@ -76,16 +71,14 @@ TEST_F(EvidenceReport, TheMachineLeavesOutWhatCannotBeReadAndThePictureIsSavedBe
   },
   "exitCode": 0,)")) << json();
     EXPECT_NE(std::string::npos, json().find("\"chatterThresholdMs\": 1000,"));
-    EXPECT_EQ("\x89PNG", m_results.read("KeyboardLayoutTest-keyboard.png"));
-    EXPECT_NE(std::string::npos, m_results.read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
-}
+    EXPECT_EQ("\x89PNG", results.read("KeyboardLayoutTest-keyboard.png"));
+    EXPECT_NE(std::string::npos, results.read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
 
-TEST_F(EvidenceReport, FailOnChatterFailsAPassAndNothingElse) {
-    EXPECT_EQ(1, run({"--fail-on-chatter", "--chatter-ms", "1"}));
-    EXPECT_EQ(0u, m_out.str().find("FAIL KeyboardLayoutTest 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
+    EXPECT_EQ(1, run({"--fail-on-chatter", "--chatter-ms", "1"}, TestResult::PASS()));
+    EXPECT_EQ(0u, out.str().find("FAIL KeyboardLayoutTest 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
     EXPECT_NE(std::string::npos, json().find("\"reason\": \"chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\""));
     EXPECT_EQ(2, run({"--fail-on-chatter"}, TestResult::USERABORTED()));
-    EXPECT_EQ(0, run({}));
+    EXPECT_EQ(0, run({}, TestResult::PASS()));
     EXPECT_NE(std::string::npos, json().find("\"chatterThresholdMs\": 30,"));
 }
 

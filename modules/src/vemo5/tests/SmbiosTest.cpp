@@ -54,41 +54,34 @@ std::string text(const SmbiosFacts& f) {
     return f.biosVendor + "|" + f.biosVersion + "|" + f.manufacturer + "|" + f.productName + "|" + f.serialNumber;
 }
 
-TEST(Smbios, ReadsTheFirstBiosAndSystemStructuresAndLeavesOutWhatTheyDoNotSay) {
-    const Bytes noSerial = structure(1, {1, 2, 0, 0}, {"Acme", "Box"});
-    const Bytes badIndex = structure(1, {9, 1, 0, 0}, {"Box"});
-    EXPECT_EQ("Insyde Corp.|R1.10|LENOVO|20XW|PF2ABCDE", text(parse(table({kBios, kSystem, noSerial, kEnd}))));
-    EXPECT_EQ("||Acme|Box|", text(parse(table({noSerial, kSystem}))));
-    EXPECT_EQ("|||Box|", text(parse(table({badIndex}))));
-    // Short formatted areas, as older firmware writes them.
-    EXPECT_EQ("Insyde Corp.||||", text(parse(table({structure(0, {1}, {"Insyde Corp."})}))));
-    EXPECT_EQ("||||", text(parse(table({kEnd, kSystem}))));
-}
-
-TEST(Smbios, DamagedTablesKeepWhatCameBeforeTheDamageAndReadNothingPastTheEnd) {
+TEST(Smbios, ReadsWhatTheTableSaysAndNothingPastItsEndOrItsFirstDamage) {
     const Bytes good = table({kBios, kSystem});
     Bytes tooShortHeader = table({kBios, structure(1, {}, {"X"})});
     tooShortHeader[8 + kBios.size() + 1] = 3;
-    Bytes pastTheEnd = table({kBios, kSystem});
+    Bytes pastTheEnd = good;
     pastTheEnd[8 + kBios.size() + 1] = 200;
+    const std::string bios = "Insyde Corp.|R1.10|||";
     const struct {
-        const char* damage;
+        const char* table;
         Bytes bytes;
-        const char* facts;
+        std::string facts;
     } cases[] = {
-        {"no table", {}, "||||"},
+        {"whole, a second system structure ignored", table({kBios, kSystem, structure(1, {1}, {"Acme"}), kEnd}),
+         "Insyde Corp.|R1.10|LENOVO|20XW|PF2ABCDE"},
+        {"string 0 and a string beyond the set", table({structure(1, {9, 1, 0, 0}, {"Box"})}), "|||Box|"},
+        {"a formatted area too short for the version", table({structure(0, {1}, {"Insyde Corp."})}), "Insyde Corp.||||"},
+        {"the end before the system structure", table({kEnd, kSystem}), "||||"},
+        {"none", {}, "||||"},
         {"header cut short", cut(good, 6), "||||"},
-        {"formatted length below the header", tooShortHeader, "Insyde Corp.|R1.10|||"},
-        {"formatted area past the end", pastTheEnd, "Insyde Corp.|R1.10|||"},
-        {"string unterminated", cut(good, good.size() - 4), "Insyde Corp.|R1.10|||"},
-        {"set without its closing NUL", cut(good, good.size() - 1), "Insyde Corp.|R1.10|||"},
-        {"declared length beyond the data", cut(table({kBios, kSystem}, 4096), good.size() - 3),
-         "Insyde Corp.|R1.10|||"},
-        {"declared length inside a structure", table({kBios, kSystem}, static_cast<long>(kBios.size() + 6)),
-         "Insyde Corp.|R1.10|||"},
+        {"formatted length below the header", tooShortHeader, bios},
+        {"formatted area past the end", pastTheEnd, bios},
+        {"string unterminated", cut(good, good.size() - 4), bios},
+        {"set without its closing NUL", cut(good, good.size() - 1), bios},
+        {"declared length beyond the data", cut(table({kBios, kSystem}, 4096), good.size() - 3), bios},
+        {"declared length inside a structure", table({kBios, kSystem}, static_cast<long>(kBios.size() + 6)), bios},
         {"empty string set of one NUL", cut(table({kEnd}), 8 + 5), "||||"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.facts, text(parse(c.bytes))) << c.damage;
+    for (const auto& c : cases) EXPECT_EQ(c.facts, text(parse(c.bytes))) << c.table;
 }
 
 }  // namespace

@@ -8,7 +8,6 @@ build. Reports and pictures stay in <build>/acceptance/evidence/<case>/.
 """
 import os
 import pathlib
-import re
 import subprocess
 import sys
 import time
@@ -31,9 +30,7 @@ class Evidence(unittest.TestCase):
     def session(self, *host_args):
         folder = BUILD / "acceptance" / "evidence" / self._testMethodName
         # Nothing of an earlier run may pass for this one's.
-        for old in folder.glob("results.*"):
-            old.unlink()
-        for old in folder.glob("*.png"):
+        for old in [*folder.glob("results.*"), *folder.glob("*.png")]:
             old.unlink()
         return kvo_e2e.Session(BUILD, folder, list(host_args))
 
@@ -101,8 +98,7 @@ class Evidence(unittest.TestCase):
     def test_bad_values_of_the_new_options_are_usage_errors(self):
         for bad in (["--chatter-ms", "0"], ["--chatter-ms", "1001"], ["--chatter-ms", "ten"], ["--fail-on-chatter=1"]):
             with self.session("--test", "SimpleKeyboardTest", *bad) as s:
-                self.assertEqual(s.wait(), 64, s.output)
-                self.assertRegex(s.output, re.escape(bad[0].split("=")[0]))
+                self.assertEqual((s.wait(), bad[0].split("=")[0] in s.output), (64, True), s.output)
             self.assertFalse((s.results_dir / "results.json").exists())
 
 

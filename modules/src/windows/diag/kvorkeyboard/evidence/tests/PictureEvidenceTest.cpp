@@ -36,26 +36,21 @@ protected:
     std::vector<HWND> m_keys;
 };
 
-// The PNG's pixels, ARGB, at the given points.
-std::vector<Gdiplus::ARGB> pixels(const std::vector<std::uint8_t>& png, std::initializer_list<POINT> points,
-                                  UINT& width) {
+// The PNG's width and its pixels (ARGB) at the given points.
+std::vector<Gdiplus::ARGB> pixels(const std::vector<std::uint8_t>& png, std::initializer_list<POINT> points) {
     const afx::GdiplusSession gdiplus;
     IStream* stream = ::SHCreateMemStream(png.data(), static_cast<UINT>(png.size()));
     Gdiplus::GpBitmap* bitmap = nullptr;
-    EXPECT_EQ(Gdiplus::Ok, afx::gdip::GdipCreateBitmapFromStream(stream, &bitmap));
+    afx::gdip::GdipCreateBitmapFromStream(stream, &bitmap);
     const afx::ScopedGpImage image(bitmap);
     stream->Release();
-    afx::gdip::GdipGetImageWidth(image.get(), &width);
-    std::vector<Gdiplus::ARGB> found;
-    for (const POINT& p : points) {
-        Gdiplus::ARGB colour = 0;
-        afx::gdip::GdipBitmapGetPixel(bitmap, p.x, p.y, &colour);
-        found.push_back(colour);
-    }
+    std::vector<Gdiplus::ARGB> found(1);
+    afx::gdip::GdipGetImageWidth(image.get(), reinterpret_cast<UINT*>(&found[0]));
+    for (const POINT& p : points) afx::gdip::GdipBitmapGetPixel(bitmap, p.x, p.y, &found.emplace_back());
     return found;
 }
 
-TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRed) {
+TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRedEvenNeverShown) {
     FakeClock clock;
     {
         RunEvidence evidence(clock);
@@ -65,22 +60,16 @@ TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRed) {
         for (const vemo5::PictureKey& key : observations.keysNotPressed.value())
             listed += std::to_string(key.key) + " " + key.name + ", ";
         EXPECT_EQ("30 A, 284 Num Enter, ", listed);
-        UINT width = 0;
         // Twice the size: the background, a corner of A, of S (pressed), of Num Enter.
-        EXPECT_EQ((std::vector<Gdiplus::ARGB>{0xFFFFFFFF, 0xFFD32F2F, 0xFFF0F0F0, 0xFFD32F2F}),
-                  pixels(observations.picturePng, {{4, 4}, {24, 24}, {104, 24}, {184, 24}}, width));
-        EXPECT_EQ(400u, width);
+        EXPECT_EQ((std::vector<Gdiplus::ARGB>{400, 0xFFFFFFFF, 0xFFD32F2F, 0xFFF0F0F0, 0xFFD32F2F}),
+                  pixels(observations.picturePng, {{4, 4}, {24, 24}, {104, 24}, {184, 24}}));
+        // With every key pressed, nothing is left and nothing drawn.
+        for (HWND key : m_keys) ::ShowWindow(key, SW_HIDE);
+        notePictureAtEnd(m_picture.get(), m_keys);
+        EXPECT_EQ(0u, evidence.observations().keysNotPressed.value().size());
+        EXPECT_TRUE(evidence.observations().picturePng.empty());
     }
     EXPECT_EQ(nullptr, currentRunEvidence());
-}
-
-TEST_F(Picture, EveryKeyPressedLeavesAnEmptyListAndNoPicture) {
-    FakeClock clock;
-    RunEvidence evidence(clock);
-    for (HWND key : m_keys) ::ShowWindow(key, SW_HIDE);
-    notePictureAtEnd(m_picture.get(), m_keys);
-    EXPECT_EQ(0u, evidence.observations().keysNotPressed.value().size());
-    EXPECT_TRUE(evidence.observations().picturePng.empty());
 }
 
 }  // namespace

@@ -49,44 +49,36 @@ TEST(KeystrokeJournal, TimesEachKeysPressesHoldsAndGapsAndCountsOnlyShortGapsAsC
                                         "31 S 1 30.00 30.00 -"}),
               keys);
     ASSERT_EQ(1u, o.chatter.size());
-    EXPECT_EQ(kA, o.chatter[0].key);
-    EXPECT_EQ(1u, o.chatter[0].count);
-    EXPECT_NEAR(6.1, o.chatter[0].shortestGapMs, 1e-9);
-    EXPECT_EQ(30u, o.chatterThresholdMs);
+    EXPECT_EQ("30 A 1 6.100 of 30", std::to_string(o.chatter[0].key) + " " + o.chatter[0].name + " " +
+                                        std::to_string(o.chatter[0].count) + " " + text(o.chatter[0].shortestGapMs) +
+                                        " of " + std::to_string(o.chatterThresholdMs));
 }
 
-TEST(KeystrokeJournal, KeepsTheMostKeysDownAtOnceAndTheKeysStillDown) {
+TEST(KeystrokeJournal, KeepsTheMostKeysDownAtOnceTheKeysStillDownAndWholeCharactersOfNames) {
     KeystrokeJournal journal(30, kTicksPerSecond);
     feed(journal, {{0, kD, true}, {10, kF, true}, {20, kRightCtrl, true}, {30, kRightCtrl, false}, {35, kF, false},
                    {40, kG, true}, {45, kS, true}, {50, kS, false}, {60, kD, false}});
+    EXPECT_TRUE(journal.record({kA, true, false}, 0));
+    journal.setName(kA, kvo::String(std::string(30, 'x') + "\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(journal.record({kA, false, false}, 1));
+    EXPECT_FALSE(journal.record({kKeyIdentifiers, true, false}, 2));
     const vemo5::Observations o = summarize(journal);
     EXPECT_EQ(3u, o.mostKeysDown);
     EXPECT_EQ((std::vector<std::string>{"D", "F", "key 285"}), o.mostKeysDownNames);
     EXPECT_EQ(std::vector<std::string>{"G"}, o.keysDownAtEnd);
+    EXPECT_EQ(std::string(30, 'x'), o.keys.at(0).name);
     EXPECT_TRUE(o.chatter.empty());
-}
-
-TEST(KeystrokeJournal, TakesANameOnceAndNeverHalfACharacter) {
-    KeystrokeJournal journal(30, kTicksPerSecond);
-    EXPECT_TRUE(journal.record({kA, true, false}, 0));
-    journal.setName(kA, kvo::String(std::string(30, 'x') + "\xF0\x9F\x98\x80"));
-    EXPECT_FALSE(journal.record({kA, false, false}, 1));
-    EXPECT_EQ(std::string(30, 'x'), summarize(journal).keys.at(0).name);
-    EXPECT_FALSE(journal.record({kKeyIdentifiers, true, false}, 2));
 }
 
 TEST(KeyEvent, DecodesBothHooksIntoKeyIdentifiers) {
     const auto text = [](const std::optional<KeyEvent>& e) {
         return e ? std::to_string(e->key) + (e->down ? " down" : " up") + (e->wasDown ? " was down" : "") : "none";
     };
-    EXPECT_EQ("30 down", text(lowLevelKeyEvent(0x100, 0x1E, 0x00)));
     EXPECT_EQ("285 up", text(lowLevelKeyEvent(0x105, 0x1D, 0x81)));
     EXPECT_EQ("56 down", text(lowLevelKeyEvent(0x104, 0x38, 0x20)));
-    EXPECT_EQ("511 up", text(lowLevelKeyEvent(0x101, 0xFF, 0x81)));
     EXPECT_EQ("none", text(lowLevelKeyEvent(0x102, 0x1E, 0x00)));
     EXPECT_EQ("none", text(lowLevelKeyEvent(0x100, 0x100, 0x00)));
     EXPECT_EQ("284 down", text(keystrokeWordEvent(0x011C0001)));
-    EXPECT_EQ("30 down was down", text(keystrokeWordEvent(0x401E0001)));
     EXPECT_EQ("30 up was down", text(keystrokeWordEvent(0xC01E0001)));
 }
 
