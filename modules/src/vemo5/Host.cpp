@@ -210,7 +210,8 @@ void Host::runTest(const Test& test, const DiagDevice& device) {
         result = test.runFunction()(device);
     });
     record.result = record.exception.empty() ? result.name() : "INTERNALERROR";
-    if (m_options.failOnChatter && record.result == "PASS" && record.observations && !record.observations->chatter.empty()) {
+    const bool chattered = record.observations && !record.observations->chatter.empty();
+    if (m_options.failOnChatter && record.result == "PASS" && chattered) {
         record.result = "FAIL";
         record.overruledBecause = chatterText(*record.observations) + " (--fail-on-chatter)";
     }

@@ -41,7 +41,8 @@ std::vector<std::pair<std::string, std::string>> testProperties(const TestRecord
     const Observations& o = *test.observations;
     properties.emplace_back("observations.chatterThresholdMs", std::to_string(o.chatterThresholdMs));
     properties.emplace_back("observations.chatter", chatterText(o));
-    properties.emplace_back("observations.mostKeysDown", std::to_string(o.mostKeysDown) + ": " + joined(o.mostKeysDownNames));
+    properties.emplace_back("observations.mostKeysDown",
+                            std::to_string(o.mostKeysDown) + ": " + joined(o.mostKeysDownNames));
     properties.emplace_back("observations.keysDownAtEnd", joined(o.keysDownAtEnd));
     if (o.keysNotPressed) {
         std::vector<std::string> keys;

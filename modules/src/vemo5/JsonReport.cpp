@@ -45,7 +45,9 @@ std::string keyJson(const KeyStatistics& key) {
     std::vector<std::string> members = {member("key", std::to_string(key.key)), member("name", quoted(key.name)),
                                         member("presses", std::to_string(key.presses))};
     const std::pair<const char*, const std::optional<double>&> times[] = {
-        {"shortestHoldMs", key.shortestHoldMs}, {"longestHoldMs", key.longestHoldMs}, {"shortestGapMs", key.shortestGapMs}};
+        {"shortestHoldMs", key.shortestHoldMs},
+        {"longestHoldMs", key.longestHoldMs},
+        {"shortestGapMs", key.shortestGapMs}};
     for (const auto& [name, value] : times)
         if (value) members.push_back(member(name, millisecondsText(*value)));
     return object(members);

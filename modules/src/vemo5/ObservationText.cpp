@@ -23,7 +23,8 @@ std::string keyLine(const KeyStatistics& key) {
     std::string line = "key " + std::to_string(key.key) + " " + key.name + ": " + std::to_string(key.presses) +
                        (key.presses == 1 ? " press" : " presses");
     if (key.shortestHoldMs && key.longestHoldMs)
-        line += ", held " + millisecondsText(*key.shortestHoldMs) + " to " + millisecondsText(*key.longestHoldMs) + " ms";
+        line += ", held " + millisecondsText(*key.shortestHoldMs) + " to " + millisecondsText(*key.longestHoldMs) +
+                " ms";
     if (key.shortestGapMs) line += ", shortest gap " + millisecondsText(*key.shortestGapMs) + " ms";
     return line;
 }

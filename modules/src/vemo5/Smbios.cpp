@@ -34,7 +34,8 @@ std::string stringAt(const std::uint8_t* table, std::size_t at, std::uint8_t ind
         if (i == index) {
             std::string text(reinterpret_cast<const char*>(table + start), at - start);
             const std::size_t first = text.find_first_not_of(' ');
-            return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+            if (first == std::string::npos) return std::string();
+            return text.substr(first, text.find_last_not_of(' ') + 1 - first);
         }
         ++at;
     }

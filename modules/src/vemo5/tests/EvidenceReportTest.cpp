@@ -72,7 +72,8 @@ TEST(EvidenceReport, TheMachineThePictureAndAVerdictFailedOnChatterReachTheRepor
   "exitCode": 0,)")) << json();
     EXPECT_NE(std::string::npos, json().find("\"chatterThresholdMs\": 1000,"));
     EXPECT_EQ("\x89PNG", results.read("KeyboardLayoutTest-keyboard.png"));
-    EXPECT_NE(std::string::npos, results.read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
+    EXPECT_NE(std::string::npos,
+              results.read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
 
     EXPECT_EQ(1, run({"--fail-on-chatter", "--chatter-ms", "1"}, TestResult::PASS()));
     EXPECT_EQ(0u, out.str().find("FAIL KeyboardLayoutTest 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
