@@ -76,7 +76,8 @@ TEST(EvidenceReport, TheMachineThePictureAndAVerdictFailedOnChatterReachTheRepor
               results.read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
 
     EXPECT_EQ(1, run({"--fail-on-chatter", "--chatter-ms", "1"}, TestResult::PASS()));
-    EXPECT_EQ(0u, out.str().find("FAIL KeyboardLayoutTest 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
+    EXPECT_EQ(0u,
+              out.str().find("FAIL KeyboardLayoutTest 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
     EXPECT_NE(std::string::npos, json().find("\"reason\": \"chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\""));
     EXPECT_EQ(2, run({"--fail-on-chatter"}, TestResult::USERABORTED()));
     EXPECT_EQ(0, run({}, TestResult::PASS()));

@@ -63,7 +63,8 @@ class Evidence(unittest.TestCase):
         self.assertEqual(seen["keysDownAtEnd"], ["g"])
         left = seen["keysNotPressed"]
         self.assertEqual(len(left), 104 - len(TYPED))
-        self.assertEqual(left[:3], [{"key": 1, "name": "Esc"}, {"key": 0x3B, "name": "F1"}, {"key": 0x3C, "name": "F2"}])
+        self.assertEqual(left[:3],
+                         [{"key": 1, "name": "Esc"}, {"key": 0x3B, "name": "F1"}, {"key": 0x3C, "name": "F2"}])
         self.assertFalse(set(TYPED) & {k["key"] for k in left})
         self.assertEqual(seen["picture"], "KeyboardLayoutTest-keyboard.png")
         # Kept with the outputs to be looked at; here its fills: keys left red, keys pressed pale.

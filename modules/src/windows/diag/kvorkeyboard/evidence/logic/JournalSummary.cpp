@@ -26,8 +26,8 @@ vemo5::Observations summarize(const KeystrokeJournal& journal) {
         const JournalKey& key = journal.key(id);
         if (!key.seen) continue;
         const std::string name = nameOf(journal, id);
-        o.keys.push_back({id, name, key.presses, ms(key.holdTimed, key.shortestHold), ms(key.holdTimed, key.longestHold),
-                          ms(key.gapTimed, key.shortestGap)});
+        o.keys.push_back({id, name, key.presses, ms(key.holdTimed, key.shortestHold),
+                          ms(key.holdTimed, key.longestHold), ms(key.gapTimed, key.shortestGap)});
         if (key.chatter != 0) o.chatter.push_back({id, name, key.chatter, journal.milliseconds(key.shortestGap)});
     }
     o.chatterThresholdMs = journal.chatterThresholdMs();

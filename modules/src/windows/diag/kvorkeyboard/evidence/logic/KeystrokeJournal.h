@@ -45,7 +45,9 @@ public:
 
     const JournalKey& key(std::uint16_t key) const { return m_keys[key]; }
     std::uint32_t chatterThresholdMs() const { return m_chatterThresholdMs; }
-    double milliseconds(Ticks ticks) const { return static_cast<double>(ticks) * 1000.0 / static_cast<double>(m_ticksPerSecond); }
+    double milliseconds(Ticks ticks) const {
+        return static_cast<double>(ticks) * 1000.0 / static_cast<double>(m_ticksPerSecond);
+    }
     const std::bitset<kKeyIdentifiers>& keysDown() const { return m_down; }
     const std::bitset<kKeyIdentifiers>& mostKeysDown() const { return m_mostDown; }
 

@@ -19,16 +19,17 @@ public:
 // second already pressed (hidden).
 class Picture : public ::testing::Test {
 protected:
-    Picture() : m_picture(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr)) {
+    Picture()
+        : m_picture(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr)) {
         const struct {
             int id;
             const wchar_t* legend;
             int left, width;
         } keys[] = {{0x1E, L"A", 10, 30}, {0x1F, L"S", 50, 30}, {0x11C, L"Num\nEnter", 90, 60}};
         for (const auto& key : keys)
-            m_keys.push_back(::CreateWindowExW(0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER,
-                                               key.left, 10, key.width, 30, m_picture.get(),
-                                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
+            m_keys.push_back(::CreateWindowExW(
+                0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER, key.left, 10, key.width, 30,
+                m_picture.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
         ::ShowWindow(m_keys[1], SW_HIDE);
     }
 
