@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "vemo5/Observations.h"
 #include "vemo5/Types.h"
 #include "vemo5/VemoString.h"
 
@@ -112,6 +113,11 @@ public:
     static void warning(Event* event, const VemoString& message, int code);
     // True once the host wants the running test to end.
     static bool checkForStop();
+    // Gaps between a key's release and its next press shorter than this are chatter.
+    static unsigned chatterThresholdMs();
+    // The running test's observations, for the reports; a later call replaces
+    // an earlier one. Outside a test they are dropped.
+    static void recordObservations(const Observations& observations);
 
     // What has been registered, in registration order.
     static const std::vector<Test*>& tests();

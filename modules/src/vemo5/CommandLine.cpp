@@ -78,6 +78,16 @@ std::string setStopAfter(Options& o, const std::string& text, const Names&) {
     return std::string();
 }
 
+std::string setChatterMs(Options& o, const std::string& text, const Names&) {
+    errno = 0;
+    char* end = nullptr;
+    long ms = text.empty() || text[0] == '-' ? -1 : std::strtol(text.c_str(), &end, 10);
+    if (ms < 1 || ms > 1000 || errno != 0 || *end != '\0')
+        return "--chatter-ms needs a number from 1 to 1000, got " + quote(text);
+    o.chatterMs = static_cast<unsigned>(ms);
+    return std::string();
+}
+
 const OptionRule kRules[] = {
     {"--help", nullptr, "this text", setAction<Options::Action::Help>},
     {"--version", nullptr, "the module's version",
@@ -102,6 +112,13 @@ const OptionRule kRules[] = {
     {"--device-without-keyboard", nullptr, "the device under test lacks the Keyboard capability",
      [](Options& o, const std::string&, const Names&) {
          o.deviceWithoutKeyboard = true;
+         return std::string();
+     }},
+    {"--chatter-ms", "N", "a key pressed again sooner than N ms after its release chattered (1-1000; 30)",
+     setChatterMs},
+    {"--fail-on-chatter", nullptr, "a test that passed but saw a key chatter fails",
+     [](Options& o, const std::string&, const Names&) {
+         o.failOnChatter = true;
          return std::string();
      }},
 };

@@ -23,6 +23,8 @@ struct Options {
     std::optional<double> stopAfterSeconds;
     std::optional<std::string> stopFile;
     bool deviceWithoutKeyboard = false;
+    unsigned chatterMs = 30;
+    bool failOnChatter = false;
 };
 
 struct ParsedCommandLine {

@@ -41,6 +41,10 @@ void DiagModule::warning(Event* event, const VemoString& message, int code) {
     Host::current().raise(event, message, code, false);
 }
 bool DiagModule::checkForStop() { return Host::current().checkForStop(); }
+unsigned DiagModule::chatterThresholdMs() { return Host::current().chatterThresholdMs(); }
+void DiagModule::recordObservations(const Observations& observations) {
+    Host::current().recordObservations(observations);
+}
 
 const std::vector<Test*>& DiagModule::tests() { return Host::current().registry().tests(); }
 const std::vector<Event*>& DiagModule::events() { return Host::current().registry().events(); }

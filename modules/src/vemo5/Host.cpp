@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "Listing.h"
+#include "ObservationText.h"
 #include "ParameterValues.h"
 #include "Platform.h"
 #include "Report.h"
@@ -64,8 +65,8 @@ long long millisecondsBetween(std::chrono::steady_clock::time_point from, std::c
 
 }  // namespace
 
-Host::Host(std::string defaultTextsFolder, const StopProbe& probe)
-    : m_defaultTextsFolder(std::move(defaultTextsFolder)), m_probe(probe) {}
+Host::Host(std::string defaultTextsFolder, const StopProbe& probe, const MachineSource& machine)
+    : m_defaultTextsFolder(std::move(defaultTextsFolder)), m_probe(probe), m_machine(machine) {}
 
 Host& Host::global() {
     // Never destroyed: modules register during static initialisation and
@@ -120,6 +121,7 @@ int Host::carryOut(std::ostream& out, std::ostream& err) {
     if (!problem.empty()) return usageError(err, problem);
 
     m_run = RunRecord{m_args.front(), m_version, m_options.language, {}, {}};
+    m_run.machine = collectMachine(m_machine);
     if (!callModule(m_init, "init")) return afterFailedInit(out, err);
     // From here on the module has changed the system, and only exit undoes that.
     problem = assignValues();
@@ -210,6 +212,11 @@ void Host::runTest(const Test& test, const DiagDevice& device) {
         result = test.runFunction()(device);
     });
     record.result = record.exception.empty() ? result.name() : "INTERNALERROR";
+    const bool chattered = record.observations && !record.observations->chatter.empty();
+    if (m_options.failOnChatter && record.result == "PASS" && chattered) {
+        record.result = "FAIL";
+        record.overruledBecause = chatterText(*record.observations) + " (--fail-on-chatter)";
+    }
     record.milliseconds = millisecondsBetween(started, m_probe.now());
     if (!record.exception.empty()) KVO_LOG(g_log, 4, test.name() << " threw: " << record.exception);
     KVO_LOG(g_log, 1, test.name() << " ended with " << record.result);
@@ -219,19 +226,43 @@ void Host::runTest(const Test& test, const DiagDevice& device) {
 
 int Host::finish(std::ostream& out, std::ostream& err) {
     int code = exitCodeOf(m_run);
-    for (const TestRecord& test : m_run.tests) out << summaryLine(test) << "\n";
+    for (const TestRecord& test : m_run.tests) {
+        out << summaryLine(test) << "\n";
+        if (test.observations)
+            for (const std::string& finding : findingLines(*test.observations)) out << "  " << finding << "\n";
+    }
     for (const std::string& error : m_run.moduleErrors) out << "INTERNALERROR " << error << "\n";
 
     std::error_code ignored;
     std::filesystem::path folder = std::filesystem::u8path(m_options.resultsFolder);
     std::filesystem::create_directories(folder, ignored);
-    bool written = writeFile(folder / "results.json", toJson(m_run, code)) &&
+    bool written = savePictures(folder) && writeFile(folder / "results.json", toJson(m_run, code)) &&
                    writeFile(folder / "results.xml", toJUnitXml(m_run));
     if (!written) {
         err << m_args.front() << ": cannot write the results to " << quote(m_options.resultsFolder) << "\n";
         return exitcode::kReportNotWritten;
     }
     return code;
+}
+
+bool Host::savePictures(const std::filesystem::path& folder) {
+    for (TestRecord& test : m_run.tests) {
+        if (!test.observations || test.observations->picturePng.empty()) continue;
+        const std::vector<std::uint8_t>& png = test.observations->picturePng;
+        std::error_code unknown;
+        const std::filesystem::path path = std::filesystem::absolute(folder / (test.name + "-keyboard.png"), unknown);
+        if (!writeFile(path, std::string(png.begin(), png.end()))) return false;
+        test.picturePath = path.u8string();
+    }
+    return true;
+}
+
+void Host::recordObservations(const Observations& observations) {
+    if (m_current == nullptr) {
+        KVO_LOG(g_log, 3, "Observations handed over outside a test are dropped");
+        return;
+    }
+    m_current->observations = observations;
 }
 
 void Host::raise(const Event* event, const VemoString& message, int code, bool isError) {

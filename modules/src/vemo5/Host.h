@@ -2,12 +2,14 @@
 // One diagnostic host: what a module registered, the command line it was
 // given, and the run that start() carries out. DiagModule's static operations
 // forward to Host::global(); tests build hosts of their own.
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "CommandLine.h"
+#include "Machine.h"
 #include "Registry.h"
 #include "RunRecord.h"
 #include "StopProbe.h"
@@ -18,7 +20,8 @@ namespace vemo5 {
 
 class Host {
 public:
-    Host(std::string defaultTextsFolder, const StopProbe& probe);
+    Host(std::string defaultTextsFolder, const StopProbe& probe,
+         const MachineSource& machine = systemMachineSource());
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
@@ -44,6 +47,8 @@ public:
     bool checkForStop() const { return m_stop && m_stop->requested(); }
     // What the last start() recorded: the source of its reports.
     const RunRecord& lastRun() const { return m_run; }
+    unsigned chatterThresholdMs() const { return m_options.chatterMs; }
+    void recordObservations(const Observations& observations);
 
 private:
     int carryOut(std::ostream& out, std::ostream& err);
@@ -55,12 +60,15 @@ private:
     std::string assignValues() const;
     [[nodiscard]] bool callModule(ModuleCallback callback, const char* which);
     void runTest(const Test& test, const DiagDevice& device);
+    // False when a picture could not be written.
+    [[nodiscard]] bool savePictures(const std::filesystem::path& folder);
     int finish(std::ostream& out, std::ostream& err);
 
     TextCatalog m_catalog;
     Registry m_registry;
     std::string m_defaultTextsFolder;
     const StopProbe& m_probe;
+    const MachineSource& m_machine;
     std::vector<std::string> m_args{"vemo5"};
     std::string m_version = "0.0";
     ModuleCallback m_init = nullptr;

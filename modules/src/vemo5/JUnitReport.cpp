@@ -1,3 +1,4 @@
+#include "ObservationText.h"
 #include "Report.h"
 #include "ReportEscape.h"
 
@@ -23,22 +24,62 @@ const char* elementFor(const std::string& result) {
     return "error";
 }
 
+std::string property(const std::string& name, const std::string& value, const char* indent) {
+    return indent + std::string("<property") + attribute("name", name) + attribute("value", value) + "/>\n";
+}
+
+std::string joined(const std::vector<std::string>& texts) {
+    std::string text;
+    for (const std::string& item : texts) text += (text.empty() ? "" : ", ") + item;
+    return text;
+}
+
+// The test's parameters, then the observations that fit in one value.
+std::vector<std::pair<std::string, std::string>> testProperties(const TestRecord& test) {
+    std::vector<std::pair<std::string, std::string>> properties = test.parameters;
+    if (!test.observations) return properties;
+    const Observations& o = *test.observations;
+    properties.emplace_back("observations.chatterThresholdMs", std::to_string(o.chatterThresholdMs));
+    properties.emplace_back("observations.chatter", chatterText(o));
+    properties.emplace_back("observations.mostKeysDown",
+                            std::to_string(o.mostKeysDown) + ": " + joined(o.mostKeysDownNames));
+    properties.emplace_back("observations.keysDownAtEnd", joined(o.keysDownAtEnd));
+    if (o.keysNotPressed) {
+        std::vector<std::string> keys;
+        for (const PictureKey& key : *o.keysNotPressed) keys.push_back(std::to_string(key.key) + " " + key.name);
+        properties.emplace_back("observations.keysNotPressed", joined(keys));
+    }
+    if (!test.picturePath.empty()) properties.emplace_back("observations.picture", test.picturePath);
+    return properties;
+}
+
+// Events, observations and the picture as CI servers take an attachment.
+std::vector<std::string> outputLines(const TestRecord& test) {
+    std::vector<std::string> lines;
+    for (const EventRecord& event : test.events)
+        lines.push_back(std::string(event.isError ? "error " : "warning ") + eventText(event));
+    if (test.observations)
+        for (std::string& line : detailLines(*test.observations)) lines.push_back(std::move(line));
+    if (!test.picturePath.empty()) lines.push_back("[[ATTACHMENT|" + test.picturePath + "]]");
+    return lines;
+}
+
 std::string testCase(const RunRecord& run, const TestRecord& test) {
     std::string x = "  <testcase" + attribute("classname", run.module) + attribute("name", test.name) +
                     attribute("time", secondsText(test.milliseconds)) + ">\n";
-    if (!test.parameters.empty()) {
+    const auto properties = testProperties(test);
+    if (!properties.empty()) {
         x += "    <properties>\n";
-        for (const auto& [name, value] : test.parameters)
-            x += "      <property" + attribute("name", name) + attribute("value", value) + "/>\n";
+        for (const auto& [name, value] : properties) x += property(name, value, "      ");
         x += "    </properties>\n";
     }
     if (test.result != "PASS")
         x += std::string("    <") + elementFor(test.result) + attribute("type", test.result) +
              attribute("message", reasonOf(test)) + "/>\n";
-    if (!test.events.empty()) {
+    const std::vector<std::string> lines = outputLines(test);
+    if (!lines.empty()) {
         x += "    <system-out>";
-        for (const EventRecord& event : test.events)
-            x += xmlEscape(std::string(event.isError ? "error " : "warning ") + eventText(event)) + "&#10;";
+        for (const std::string& line : lines) x += xmlEscape(line) + "&#10;";
         x += "</system-out>\n";
     }
     return x + "  </testcase>\n";
@@ -53,9 +94,11 @@ std::string toJUnitXml(const RunRecord& run) {
     x += "<testsuite" + attribute("name", run.module) + attribute("tests", std::to_string(run.tests.size())) +
          attribute("failures", count(run, "FAIL")) + attribute("errors", count(run, "INTERNALERROR")) +
          attribute("skipped", count(run, "USERABORTED")) + attribute("time", secondsText(total)) + ">\n";
-    x += "  <properties>\n    <property" + attribute("name", "version") + attribute("value", run.version) +
-         "/>\n    <property" + attribute("name", "language") + attribute("value", run.language) +
-         "/>\n  </properties>\n";
+    x += "  <properties>\n" + property("version", run.version, "    ") + property("language", run.language, "    ");
+    for (const auto& [name, value] : run.machine.fields) x += property("machine." + name, value, "    ");
+    for (const KeyboardDevice& device : run.machine.keyboards)
+        x += property("machine.keyboard", device.deviceName, "    ");
+    x += "  </properties>\n";
     for (const TestRecord& test : run.tests) x += testCase(run, test);
     if (!run.moduleErrors.empty()) {
         x += "  <system-err>";

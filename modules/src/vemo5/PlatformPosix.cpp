@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "Machine.h"
 #include "Platform.h"
 
 namespace vemo5 {
@@ -16,5 +17,25 @@ std::string executableFolder() {
 }
 
 void attachParentConsole() {}
+
+}  // namespace vemo5
+
+namespace vemo5 {
+namespace {
+
+// Off Windows there is no SMBIOS call, Windows version or Raw Input to ask.
+class NoMachineSource : public MachineSource {
+public:
+    std::vector<std::uint8_t> smbiosTable() const override { return {}; }
+    std::string windowsVersion() const override { return {}; }
+    std::vector<std::string> keyboardDeviceNames() const override { return {}; }
+};
+
+}  // namespace
+
+const MachineSource& systemMachineSource() {
+    static const NoMachineSource source;
+    return source;
+}
 
 }  // namespace vemo5

@@ -25,6 +25,7 @@ std::string eventText(const EventRecord& event) {
 
 std::string reasonOf(const TestRecord& test) {
     if (!test.exception.empty()) return test.exception;
+    if (!test.overruledBecause.empty()) return test.overruledBecause;
     for (const EventRecord& event : test.events)
         if (event.isError) return eventText(event);
     if (test.result == "USERABORTED") return "aborted by the operator";

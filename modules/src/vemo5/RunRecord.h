@@ -1,8 +1,12 @@
 #pragma once
 // What one run did: the source of the reports, the summary and the exit code.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "Machine.h"
+#include "vemo5/Observations.h"
 
 namespace vemo5 {
 
@@ -29,6 +33,9 @@ struct TestRecord {
     std::vector<std::pair<std::string, std::string>> parameters;  // in force while it ran
     std::vector<EventRecord> events;
     std::string exception;  // why it ended without a result of its own, if it did
+    std::optional<Observations> observations{};
+    std::string overruledBecause{};  // why the host failed a test the module passed
+    std::string picturePath{};       // where the observed picture was saved (UTF-8), if it was
 };
 
 struct RunRecord {
@@ -37,6 +44,7 @@ struct RunRecord {
     std::string language;
     std::vector<TestRecord> tests;
     std::vector<std::string> moduleErrors;  // the init or exit callback threw
+    MachineFacts machine{};
 };
 
 // The worst wins: an internal error (also in a callback) outranks a

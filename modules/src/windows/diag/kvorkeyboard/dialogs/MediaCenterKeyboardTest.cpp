@@ -1,6 +1,7 @@
 #include "dialogs/MediaCenterKeyboardTest.h"
 
 #include "dialogs/arrange/ButtonRow.h"
+#include "evidence/RunEvidence.h"
 #include "frame/LocalizedStrings.h"
 #include "frame/ModuleRegistration.h"
 #include "kvo/OperatingSystem.h"
@@ -113,7 +114,11 @@ void CMediaCenterKeyboardTest::ArrangeButtons() {
 }
 
 LRESULT CMediaCenterKeyboardTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
-    switch (m_keyboardHandler.handleKeystroke(wParam, lParam)) {
+    const kvorkeyboard::Ticks entered = kvorkeyboard::hookEntered();
+    const kvorkeyboard::KeystrokeAction action = m_keyboardHandler.handleKeystroke(wParam, lParam);
+    kvorkeyboard::journalKeystroke(kvorkeyboard::lowLevelHookEvent(wParam, lParam), entered,
+                                   [this] { return m_keyboardHandler.getKeyText(); });
+    switch (action) {
         case kvorkeyboard::KEY_PRESSED:
         case kvorkeyboard::KEY_REPEATED:
             // Repainted at once: a held key shows it is still arriving.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "evidence/PictureEvidence.h"
+#include "evidence/RunEvidence.h"
 #include "frame/LocalizedStrings.h"
 #include "frame/ModuleParameters.h"
 #include "frame/ModuleRegistration.h"
@@ -189,9 +191,13 @@ void CKeyboardLayoutTest::ReloadLayout() {
 }
 
 LRESULT CKeyboardLayoutTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
+    const kvorkeyboard::Ticks entered = kvorkeyboard::hookEntered();
     KVO_LOG(g_log, 1, "Within CKeyboardLayoutTest's keyboard hook handler...");
+    // The skipped call is the page's own injected release, no key the operator touched.
     if (kvorkeyboard::skipsKeystroke(g_layoutInput)) return 1;
     const kvorkeyboard::KeystrokeAction action = m_keyboardHandler.handleKeystroke(wParam, lParam);
+    kvorkeyboard::journalKeystroke(kvorkeyboard::messageHookEvent(lParam), entered,
+                                   [this] { return m_keyboardHandler.currentKey().name; });
     const std::uint16_t key = m_keyboardHandler.getScanCode();
     react(kvorkeyboard::decideLayoutKeystroke(
               g_layoutInput, {action, key, m_keyboardHandler.isKeyDown(), m_keyboardHandler.isAltDown()}, m_shortcuts),
@@ -270,6 +276,8 @@ void CKeyboardLayoutTest::OnTimer(UINT_PTR nIDEvent) {
 
 void CKeyboardLayoutTest::OnDestroy() {
     removeKeyboardHook();
+    // The picture still stands while its page goes: what it shows is what the test ended with.
+    kvorkeyboard::notePictureAtEnd(m_hLayoutWnd, kvorkeyboard::pictureKeys(m_system, m_hLayoutWnd));
     if (!m_timer.killTimer()) KVO_LOG(g_log, 3, "Failed to kill the stop-check timer: " << GetLastError());
     CWnd::OnDestroy();
 }

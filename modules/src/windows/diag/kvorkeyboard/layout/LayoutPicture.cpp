@@ -39,4 +39,12 @@ void discoverKeys(LayoutSystem& system, HWND picture, kvo::Array<HWND>& keys) {
     }
 }
 
+std::vector<HWND> pictureKeys(LayoutSystem& system, HWND picture) {
+    kvo::Array<HWND> keys;
+    discoverKeys(system, picture, keys);
+    std::vector<HWND> list;
+    for (std::uint32_t i = 0; i < keys.size(); ++i) list.push_back(keys[i]);
+    return list;
+}
+
 }  // namespace kvorkeyboard

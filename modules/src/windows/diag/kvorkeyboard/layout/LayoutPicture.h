@@ -1,6 +1,8 @@
 #pragma once
 // A layout library's keyboard picture, created inside the layout test, and the
 // list of its keys that are still to be pressed.
+#include <vector>
+
 #include "LayoutSystem.h"
 #include "kvo/Array.h"
 
@@ -18,5 +20,7 @@ HWND createLayoutPicture(LayoutSystem& system, HINSTANCE library, HWND area);
 // Refills `keys` with every window of `picture` except the instruction texts.
 // Without a picture the list is left empty.
 void discoverKeys(LayoutSystem& system, HWND picture, kvo::Array<HWND>& keys);
+// The same keys, in the same order.
+std::vector<HWND> pictureKeys(LayoutSystem& system, HWND picture);
 
 }  // namespace kvorkeyboard

@@ -6,6 +6,7 @@
 #include "dialogs/MediaCenterKeyboardTest.h"
 #include "environment/AutoKillKbManager.h"
 #include "environment/InputEnvironment.h"
+#include "evidence/RunEvidence.h"
 #include "frame/ModuleParameters.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
@@ -78,7 +79,11 @@ vemo5::TestResult runTest(const vemo5::DiagDevice& device, TestKind kind, RunSys
                                        systems.keyboard);
     }
     const EscapeReport report = kind == TestKind::Interactive ? EscapeReport::Interactive : EscapeReport::MediaCenter;
-    return runGuardedDialog(result, report, systems.gdiplus, show);
+    // What the pages saw goes to the host whatever the verdict, and also when the dialog threw.
+    RunEvidence evidence;
+    const vemo5::TestResult verdict = runGuardedDialog(result, report, systems.gdiplus, show);
+    evidence.handOver();
+    return verdict;
 }
 
 vemo5::TestResult KeyboardInteractiveTestRun(const vemo5::DiagDevice& device) {

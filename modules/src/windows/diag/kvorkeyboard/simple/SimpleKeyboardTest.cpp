@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "afx/Gdi.h"
+#include "evidence/RunEvidence.h"
 #include "frame/LocalizedStrings.h"
 #include "frame/ModuleParameters.h"
 #include "keyboard/HookSystem.h"
@@ -164,8 +165,11 @@ void CSimpleKeyboardTest::setLocalizedTexts() {
 }
 
 LRESULT CSimpleKeyboardTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
+    const kvorkeyboard::Ticks entered = kvorkeyboard::hookEntered();
     KVO_LOG(g_log, 1, "Within CSimpleKeyboardTest's keyboard hook handler...");
     const kvorkeyboard::KeystrokeAction action = m_keyboardHandler.handleKeystroke(wParam, lParam);
+    kvorkeyboard::journalKeystroke(kvorkeyboard::lowLevelHookEvent(wParam, lParam), entered,
+                                   [this] { return m_keyboardHandler.getKeyText(); });
     switch (kvorkeyboard::reactionTo(action, {m_bPassEnabled, m_bPassShortcutDisabled, m_bFailShortcutDisabled,
                                               m_bAbortShortcutDisabled})) {
         case SimpleTestReaction::ShowNewPress:

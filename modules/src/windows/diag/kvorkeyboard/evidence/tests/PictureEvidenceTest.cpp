@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include "afx/ScopedGdiplus.h"
+#include "evidence/PictureEvidence.h"
+#include "evidence/RunEvidence.h"
+
+namespace kvorkeyboard {
+namespace {
+
+class FakeClock : public PerformanceClock {
+public:
+    std::int64_t now() override { return 0; }
+    std::int64_t ticksPerSecond() override { return 10000; }
+};
+
+// A picture that was never on screen: a hidden window with three keys, the
+// second already pressed (hidden).
+class Picture : public ::testing::Test {
+protected:
+    Picture()
+        : m_picture(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr)) {
+        const struct {
+            int id;
+            const wchar_t* legend;
+            int left, width;
+        } keys[] = {{0x1E, L"A", 10, 30}, {0x1F, L"S", 50, 30}, {0x11C, L"Num\nEnter", 90, 60}};
+        for (const auto& key : keys)
+            m_keys.push_back(::CreateWindowExW(
+                0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER, key.left, 10, key.width, 30,
+                m_picture.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
+        ::ShowWindow(m_keys[1], SW_HIDE);
+    }
+
+    afx::ScopedWindow m_picture;
+    std::vector<HWND> m_keys;
+};
+
+// The PNG's width and its pixels (ARGB) at the given points.
+std::vector<Gdiplus::ARGB> pixels(const std::vector<std::uint8_t>& png, std::initializer_list<POINT> points) {
+    const afx::GdiplusSession gdiplus;
+    IStream* stream = ::SHCreateMemStream(png.data(), static_cast<UINT>(png.size()));
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    afx::gdip::GdipCreateBitmapFromStream(stream, &bitmap);
+    const afx::ScopedGpImage image(bitmap);
+    stream->Release();
+    std::vector<Gdiplus::ARGB> found(1);
+    afx::gdip::GdipGetImageWidth(image.get(), reinterpret_cast<UINT*>(&found[0]));
+    for (const POINT& p : points) afx::gdip::GdipBitmapGetPixel(bitmap, p.x, p.y, &found.emplace_back());
+    return found;
+}
+
+TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRedEvenNeverShown) {
+    FakeClock clock;
+    {
+        RunEvidence evidence(clock);
+        notePictureAtEnd(m_picture.get(), m_keys);
+        const vemo5::Observations observations = evidence.observations();
+        std::string listed;
+        for (const vemo5::PictureKey& key : observations.keysNotPressed.value())
+            listed += std::to_string(key.key) + " " + key.name + ", ";
+        EXPECT_EQ("30 A, 284 Num Enter, ", listed);
+        // Twice the size: the background, a corner of A, of S (pressed), of Num Enter.
+        EXPECT_EQ((std::vector<Gdiplus::ARGB>{400, 0xFFFFFFFF, 0xFFD32F2F, 0xFFF0F0F0, 0xFFD32F2F}),
+                  pixels(observations.picturePng, {{4, 4}, {24, 24}, {104, 24}, {184, 24}}));
+        // With every key pressed, nothing is left and nothing drawn.
+        for (HWND key : m_keys) ::ShowWindow(key, SW_HIDE);
+        notePictureAtEnd(m_picture.get(), m_keys);
+        EXPECT_EQ(0u, evidence.observations().keysNotPressed.value().size());
+        EXPECT_TRUE(evidence.observations().picturePng.empty());
+    }
+    EXPECT_EQ(nullptr, currentRunEvidence());
+}
+
+}  // namespace
+}  // namespace kvorkeyboard
