@@ -44,8 +44,9 @@ protected:
 }  // namespace
 
 // The page fills the test area. A single test shows the keyboard picture
-// instead of the radios, which do nothing. Every button request of the page goes through the frame's message
-// queue and shows or hides, enables or greys its own button and no other.
+// instead of the radios, which do nothing. Every button request of the page
+// goes through the frame's message queue and shows or hides, enables or
+// greys its own button and no other.
 TEST_F(InteractiveTestDlgTest, ASingleTestsFrameShowsItsPictureAndObeysEveryButtonRequestOfItsPage) {
     EXPECT_FALSE(visible(item(IDC_SIMPLE_TEST_RADIO)) || visible(item(IDC_AVAILABLE_TESTS)));
     const auto* picture = dynamic_cast<PngControl*>(CWnd::FromHandlePermanent(item(IDC_KEYBOARD_PICTURE)->m_hWnd));
