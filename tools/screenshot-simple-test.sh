@@ -1,37 +1,35 @@
 #!/usr/bin/env bash
 # Photographs the frame with the simple test page after a few keystrokes, in
-# English and German, as the chooser's layout check leaves it, into
-# build/win/screenshots/. Look at the pictures: nothing may be cut or overlap.
+# English and German, as the operator sees it, into build/win/screenshots/.
+# Look at the pictures: nothing may be cut or overlap.
 # Usage: tools/screenshot-simple-test.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 tools/install-deps.sh
 cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win --target kvorkeyboard_chooser_host_tests >/dev/null
+cmake --build build/win --target KVOrKeyboard WindowProbe >/dev/null
 source tools/wine-session.sh build/win
 trap kvo_end_wine_session EXIT
-tests=build/win/modules/src/windows/diag/kvorkeyboard/chooser/kvorkeyboard_chooser_host_tests.exe
-texts=modules/src/windows/diag/kvorkeyboard/texts
-out=build/win/screenshots
-mkdir -p "$out"
 
-for case in en:English de:German; do
-    language=${case%%:*}
-    # The frame's caption is the host's name for the interactive test.
-    caption=$(sed -n 's/^KeyboardInteractiveTest *= *//p' "$texts/$language.txt" | tr -d '\r')
-    KVO_SCREENSHOT_HOLD_MS=4000 wine "$tests" --gtest_filter="FrameLayoutTest.${case#*:}*" \
-        >"$out/layout-test-$language.log" 2>&1 &
-    runner=$!
-    window=""
-    for _ in $(seq 150); do
-        window=$(xdotool search --name "^${caption}\$" 2>/dev/null | head -1 || true)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    [ -n "$window" ] || { echo "the $language frame did not appear" >&2; exit 1; }
-    sleep 1.5  # let the page paint its keystrokes
-    import -window "$window" "$out/SimpleKeyboardTest-$language.png"
-    wait "$runner"
-    echo "$out/SimpleKeyboardTest-$language.png"
-done
+python3 - build/win <<'PY'
+import pathlib
+import sys
+
+sys.path.insert(0, "tools/e2e")
+import kvo_e2e
+
+build = pathlib.Path(sys.argv[1])
+out = build / "screenshots"
+IDC_ABORT = 1257
+for language in ("en", "de"):
+    args = ["--test", "SimpleKeyboardTest", "--language", language]
+    with kvo_e2e.Session(build, out / f"run-{language}", args, screenshots_dir=out) as session:
+        window = session.window()
+        session.focus(window)
+        session.keys("k", "b", "Shift_L")
+        session.hold("k", 0.8)
+        print(session.screenshot(window, f"SimpleKeyboardTest-{language}"))
+        session.click(window, IDC_ABORT)
+        session.wait()
+PY

@@ -1,93 +1,50 @@
-// The control painted on a real window and read back from the screen.
+// The control painted on a real window and read back from the screen, and
+// the family it draws in for each language.
 #include "keypress/KeyPressControl.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
+#include <algorithm>
+#include <string>
 
 #include "KeyPressTestDialog.h"
 #include "afx/Dialog.h"
-#include "afx/Gdi.h"
 #include "keypress/testing/ScreenInk.h"
-#include "kvo/Logging.h"
 
-namespace {
+using kvorkeyboard::testing::capture;
 
-const COLORREF kBackground = RGB(10, 200, 30);
-const COLORREF kText = RGB(200, 20, 40);
-
-class KeyPressControlTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(gdiplus.ok());
-        ASSERT_TRUE(host.Create(IDD_KEYPRESS_HOST));
-        control = std::make_unique<KeyPressControl>();
-        ASSERT_TRUE(control->SubclassDlgItem(IDC_KEYPRESS, &host));
-        control->setBackgroundColor(kBackground);
-        control->setTextColor(kText);
-        control->setFontSize(40.0f);
-    }
-    void TearDown() override { host.DestroyWindow(); }
-
-    void repaint() {
-        control->InvalidateRect(nullptr, TRUE);
-        control->UpdateWindow();
-    }
-
-    kvorkeyboard::testing::Ink inkOf(COLORREF colour) { return kvorkeyboard::testing::inkOf(control->m_hWnd, colour); }
-
+// A 40-pixel bold W in its colour, centred, so neither
+// its top nor its bottom fifth has any of it; a size below one pixel is
+// ignored, and a text set without a redraw waits for the next paint.
+TEST(KeyPressControlTest, DrawsItsTextCentredInItsColourAndSize) {
     afx::GdiplusSession gdiplus;
     CDialog host;
-    std::unique_ptr<KeyPressControl> control;
-};
-
-}  // namespace
-
-TEST_F(KeyPressControlTest, EmptyTextPaintsTheBackgroundOnly) {
-    repaint();
-    const auto background = inkOf(kBackground);
-    EXPECT_GT(background.pixels, 0);
-    EXPECT_EQ(background.others, 0);
+    ASSERT_TRUE(host.Create(IDD_KEYPRESS_HOST));
+    KeyPressControl control;
+    ASSERT_TRUE(control.SubclassDlgItem(IDC_KEYPRESS, &host));
+    control.setBackgroundColor(RGB(10, 200, 30));
+    control.setTextColor(RGB(200, 20, 40));
+    control.setFontSize(40.0f);
+    control.setText(L"W", true);
+    const auto shot = capture(control.m_hWnd);
+    const auto inkInRow = [&shot](int row, DWORD colour) {
+        const auto first = shot.pixels.begin() + row * shot.width;
+        return std::count(first, first + shot.width, colour) > 0;
+    };
+    EXPECT_TRUE(inkInRow(shot.height / 2 - 8, 0xC81428) && inkInRow(shot.height / 2 + 8, 0xC81428));
+    EXPECT_FALSE(inkInRow(shot.height / 5, 0xC81428) || inkInRow(shot.height * 4 / 5, 0xC81428));
+    control.setFontSize(0.5f);
+    control.setText(L"", false);
+    EXPECT_TRUE(capture(control.m_hWnd).pixels == shot.pixels);
+    control.setText(L"W", true);
+    EXPECT_TRUE(capture(control.m_hWnd).pixels == shot.pixels);
+    host.DestroyWindow();
 }
 
-TEST_F(KeyPressControlTest, TextIsCentredInItsColourWithoutAStyleWarning) {
-    kvo::ScopedLogCapture capture{1};
-    control->setText(L"W", true);
-    const auto ink = inkOf(kText);
-    ASSERT_GT(ink.pixels, 0);
-    CRect client;
-    control->GetClientRect(&client);
-    EXPECT_NEAR((ink.left + ink.right) / 2.0, client.Width() / 2.0, 3.0);
-    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, client.Height() / 2.0, 6.0);
-    EXPECT_GE(ink.height(), 20) << "a 40-pixel bold W";
-    for (const auto& entry : capture.sink().entries())
-        EXPECT_EQ(entry.message.find("FontStyleBold"), std::string::npos) << entry.message;
-}
-
-TEST_F(KeyPressControlTest, SizesBelowOneAreIgnored) {
-    control->setText(L"W", true);
-    const int large = inkOf(kText).height();
-    control->setFontSize(0.5f);
-    repaint();
-    EXPECT_EQ(inkOf(kText).height(), large);
-    control->setFontSize(16.0f);
-    repaint();
-    EXPECT_LT(inkOf(kText).height(), large);
-}
-
-TEST_F(KeyPressControlTest, TextWithoutRedrawAndColoursTakeEffectAtTheNextPaint) {
-    repaint();
-    control->setText(L"W", false);
-    EXPECT_EQ(inkOf(kText).pixels, 0);
-    repaint();
-    EXPECT_GT(inkOf(kText).pixels, 0);
-
-    control->setTextColor(RGB(0, 0, 255));
-    control->setBackgroundColor(RGB(255, 255, 255));
-    EXPECT_GT(inkOf(kText).pixels, 0) << "not repainted yet";
-    repaint();
-    EXPECT_EQ(inkOf(kText).pixels, 0);
-    EXPECT_GT(inkOf(RGB(0, 0, 255)).pixels, 0);
-    EXPECT_GT(inkOf(RGB(255, 255, 255)).pixels, 0);
+TEST(KeyPressFamilyTest, OnlyKoreanAndJapaneseLeaveTheDialogFamily) {
+    const std::pair<const char*, const wchar_t*> cases[] = {{"ko", L"Gulim"}, {"ja", L"MS UI Gothic"},
+        {"zh_cn", L"MS Shell Dlg"}, {"zh_tw", L"MS Shell Dlg"}, {"en", L"MS Shell Dlg"}};
+    for (const auto& [language, family] : cases)
+        EXPECT_EQ(std::wstring(kvorkeyboard::keyPressFamilyName(kvorkeyboard::keyPressFamily(vemo5::Language(language)))),
+                  family) << language;
 }

@@ -5,58 +5,38 @@
 using namespace kvorkeyboard;
 using R = SimpleTestReaction;
 
+// Pass waits for a key shown; each switch turns off its own shortcut.
 TEST(SimpleTestDecisionsTest, EveryActionUnderEveryShortcutSetting) {
-    const SimpleTestShortcuts open{true, false, false, false};
-    const SimpleTestShortcuts beforeFirstKey{false, false, false, false};
-    const SimpleTestShortcuts allDisabled{true, true, true, true};
+    const SimpleTestShortcuts settings[] = {
+        {true, false, false, false}, {false, false, false, false}, {true, true, false, false},
+        {true, false, true, false},  {true, false, false, true}};
     const struct {
         KeystrokeAction action;
-        R open, beforeFirstKey, allDisabled;
+        R reactions[5];  // open, before the first key, Pass off, Fail off, Abort off
     } cases[] = {
-        {KEY_PRESSED, R::ShowNewPress, R::ShowNewPress, R::ShowNewPress},
-        {KEY_REPEATED, R::ShowRepeat, R::ShowRepeat, R::ShowRepeat},
-        {KEY_RELEASED, R::ShowReleaseTime, R::ShowReleaseTime, R::ShowReleaseTime},
-        {KEY_IGNORED, R::Nothing, R::Nothing, R::Nothing},
-        {SHORTCUT_PASS, R::RequestPass, R::Nothing, R::Nothing},
-        {SHORTCUT_FAIL, R::RequestFail, R::RequestFail, R::Nothing},
-        {SHORTCUT_ABORT, R::RequestAbort, R::RequestAbort, R::Nothing},
-        {WINDOWS_KEY_PRESSED, R::Unhandled, R::Unhandled, R::Unhandled},
-        {WINDOWS_KEY_REPEATED, R::Unhandled, R::Unhandled, R::Unhandled},
-        {APP_COMMAND_KEY, R::Unhandled, R::Unhandled, R::Unhandled},
+        {SHORTCUT_PASS, {R::RequestPass, R::Nothing, R::Nothing, R::RequestPass, R::RequestPass}},
+        {SHORTCUT_FAIL, {R::RequestFail, R::RequestFail, R::RequestFail, R::Nothing, R::RequestFail}},
+        {SHORTCUT_ABORT, {R::RequestAbort, R::RequestAbort, R::RequestAbort, R::RequestAbort, R::Nothing}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(reactionTo(c.action, open), c.open) << c.action;
-        EXPECT_EQ(reactionTo(c.action, beforeFirstKey), c.beforeFirstKey) << c.action;
-        EXPECT_EQ(reactionTo(c.action, allDisabled), c.allDisabled) << c.action;
-    }
-    EXPECT_EQ(reactionTo(SHORTCUT_PASS, {true, false, true, true}), R::RequestPass) << "each flag is its own";
+    for (const auto& c : cases)
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(reactionTo(c.action, settings[i]), c.reactions[i]) << c.action << i;
+    const std::pair<KeystrokeAction, R> always[] = {{KEY_PRESSED, R::ShowNewPress}, {KEY_REPEATED, R::ShowRepeat},
+        {KEY_RELEASED, R::ShowReleaseTime}, {KEY_IGNORED, R::Nothing}, {WINDOWS_KEY_PRESSED, R::Unhandled},
+        {APP_COMMAND_KEY, R::Unhandled}};
+    for (const auto& [action, reaction] : always)
+        for (const auto& setting : settings) EXPECT_EQ(reactionTo(action, setting), reaction) << action;
 }
 
-TEST(SimpleTestDecisionsTest, HistoryStartsLinesOnNewPressesOnly) {
+// A new press starts a line, but never the first; codes are 16-bit.
+TEST(SimpleTestDecisionsTest, HistoryCodesTimesAndColoursAsShown) {
     kvo::String history;
-    appendToHistory(history, "A", false);  // an auto-repeat of a key held before the first press
-    appendToHistory(history, "B", true);
-    appendToHistory(history, "B", false);
-    appendToHistory(history, "B", false);
-    appendToHistory(history, "Left Alt", true);
-    EXPECT_EQ(history, kvo::String("A\r\nBBB\r\nLeft Alt"));
-
-    kvo::String fresh;
-    appendToHistory(fresh, "Esc", true);
-    EXPECT_EQ(fresh, kvo::String("Esc")) << "no empty first line";
-}
-
-TEST(SimpleTestDecisionsTest, CodesAndTimesAsShown) {
-    EXPECT_EQ(keyCodeText(0x41), kvo::String("0x41"));
-    EXPECT_EQ(keyCodeText(0x1E), kvo::String("0x1E"));
-    EXPECT_EQ(keyCodeText(0x1FFFF), kvo::String("0xFFFF")) << "codes are 16-bit";
-    EXPECT_EQ(depressedTimeText(0), kvo::String("0 ms"));
-    EXPECT_EQ(depressedTimeText(4294967295u), kvo::String("4294967295 ms"));
-}
-
-TEST(SimpleTestDecisionsTest, DefaultNameColourAlternatesFromBlueForTheWholeProcess) {
-    EXPECT_EQ(nextDefaultNameColour(), 0x00FF0000u);
-    EXPECT_EQ(nextDefaultNameColour(), 0x000000FFu);
-    EXPECT_EQ(nextDefaultNameColour(), 0x00FF0000u);
-    EXPECT_EQ(nextDefaultNameColour(), 0x000000FFu);
+    for (const auto& [name, newPress] : {std::pair{"A", true}, {"A", false}, {"Left Alt", true}})
+        appendToHistory(history, name, newPress);
+    EXPECT_EQ(history, kvo::String("AA\r\nLeft Alt"));
+    EXPECT_EQ(keyCodeText(0x1E) + " " + keyCodeText(0x1FFFF), kvo::String("0x1E 0xFFFF"));
+    EXPECT_EQ(depressedTimeText(0) + " " + depressedTimeText(4294967295u), kvo::String("0 ms 4294967295 ms"));
+    for (int i = 0; i < 2; ++i) {  // blue first, alternating for the whole process
+        EXPECT_EQ(nextDefaultNameColour(), 0x00FF0000u);
+        EXPECT_EQ(nextDefaultNameColour(), 0x000000FFu);
+    }
 }
