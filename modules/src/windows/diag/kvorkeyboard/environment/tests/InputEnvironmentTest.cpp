@@ -44,22 +44,4 @@ TEST(InputEnvironment, TheImeIsSwitchedOffForEveryThreadWhenTheHostSpeaksAnEastA
     }
 }
 
-// The run's tests cover a European user; here a language's second country,
-// a user who keeps the layout, and a layout that will not load.
-TEST(InputEnvironment, TheMediaCentreTestGetsTheUsVariantOfTheLayout) {
-    kvo::ScopedLogCapture capture(3);
-    FakeInputMethodSystem ime;
-    FakeKeyboardInput keyboard;
-    for (LANGID user : {0x0809, 0x0409, 0x0411}) {
-        ime.userLanguage = user;
-        ActivateUsLayoutForMediaCenter(L"", ime, keyboard);
-    }
-    keyboard.loadResult = nullptr;
-    ActivateUsLayoutForMediaCenter(L"00000416", ime, keyboard);  // a Japanese user: no
-    ime.userLanguage = 0x0416;
-    ActivateUsLayoutForMediaCenter(L"00000416", ime, keyboard);
-    EXPECT_EQ(keyboard.loadedLayouts, (std::vector<std::wstring>{L"0409", L"00000409"}));
-    EXPECT_EQ(logged(capture), std::vector<std::string>{"3:-->Unble to load an activate layout"});
-}
-
 }  // namespace

@@ -85,20 +85,4 @@ TEST_F(AccessibilityGuardTest, RefusalsAreLoggedAndOnlyWhatWasSwitchedOffIsPutBa
                             "4:Failed to turn back on filter keys", "1:failuire to turn back on filter keys error 1439"}));
 }
 
-// Before NT the state is written: a lock key held at the start was saved as
-// held, not as on, and comes back off.
-TEST_F(AccessibilityGuardTest, BeforeNtTheStateIsWritten) {
-    settings.nt = false;
-    keyboard.setToggled(VK_CAPITAL, true);
-    keyboard.press(VK_NUMLOCK);
-    keyboard.setToggled(VK_NUMLOCK, true);
-    guard.saveAndDisable();
-    keyboard.setToggled(VK_CAPITAL, false);
-    keyboard.release(VK_NUMLOCK);
-    guard.restore();
-    EXPECT_TRUE(keyboard.sentEvents.empty());
-    EXPECT_EQ((std::vector<int>{keyboard.keys[VK_CAPITAL], keyboard.keys[VK_NUMLOCK], keyboard.keys[VK_SCROLL]}),
-              (std::vector<int>{1, 0, 0}));
-}
-
 }  // namespace

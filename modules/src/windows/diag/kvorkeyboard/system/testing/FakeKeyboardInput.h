@@ -27,7 +27,6 @@ public:
     HKL layout = layoutFor(0x0409);
     std::wstring layoutName = L"00000409";  // empty: GetKeyboardLayoutNameW fails
     bool failGetKeyboardState = false;
-    HKL loadResult = layout;
     std::vector<KeyEvent> sentEvents;
     std::vector<std::wstring> loadedLayouts;  // each with " not activated" unless it was
     ToUnicodeAnswer toUnicode;                // unset: no character
@@ -64,7 +63,7 @@ public:
     }
     HKL loadKeyboardLayout(const wchar_t* layoutId, UINT flags) override {
         loadedLayouts.push_back(layoutId + std::wstring(flags == KLF_ACTIVATE ? L"" : L" not activated"));
-        return loadResult;
+        return layout;
     }
     int toUnicodeEx(UINT vk, UINT scanCode, const BYTE* state, wchar_t* buffer, int size, UINT, HKL hkl) override {
         return toUnicode ? toUnicode(vk, scanCode, state, buffer, size, hkl) : 0;
