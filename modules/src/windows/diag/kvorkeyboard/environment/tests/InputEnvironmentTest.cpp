@@ -29,7 +29,8 @@ TEST(InputEnvironment, TheImeIsSwitchedOffForEveryThreadWhenTheHostSpeaksAnEastA
         {"zh_cn", false, false, false, {attempt}}, {"zh_tw", false, false, false, {attempt}},
         {"en", false, false, false, {}}, {"zh", false, false, false, {}},
         {"ja", true, false, false, {attempt, "3:Failed to load IMM32.dll to disable IME for" + some}},
-        {"ja", false, true, false, {attempt, "3:Failed to find ImmDisableIME symbol in IMM32.dll to disable IME for" + some}},
+        {"ja", false, true, false,
+         {attempt, "3:Failed to find ImmDisableIME symbol in IMM32.dll to disable IME for" + some}},
         {"ja", false, false, true, {attempt, "3:Failed to disable IME for" + some}},
     };
     for (const auto& row : rows) {

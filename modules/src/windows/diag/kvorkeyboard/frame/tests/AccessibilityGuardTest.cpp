@@ -60,13 +60,13 @@ TEST_F(AccessibilityGuardTest, SwitchesTheFeaturesOffAndPutsLampsThenFeaturesBac
     EXPECT_EQ(keyboard.sentEvents, (std::vector<FakeKeyboardInput::KeyEvent>{
                                        {VK_CAPITAL, 0x3A, down}, {VK_CAPITAL, 0x3A, up}, {VK_NUMLOCK, 0x45, down},
                                        {VK_NUMLOCK, 0x45, up}}));
+    const UINT change = SPIF_SENDCHANGE;
     EXPECT_EQ(settings.calls, (std::vector<Call>{
-                                  {SPI_GETSTICKYKEYS, 8, SPI_GETSTICKYKEYS, 0, 0}, {SPI_SETSTICKYKEYS, 8, 0, SPIF_SENDCHANGE, 0},
-                                  {SPI_GETTOGGLEKEYS, 8, SPI_GETTOGGLEKEYS, 0, 0}, {SPI_SETTOGGLEKEYS, 8, 0, SPIF_SENDCHANGE, 0},
-                                  {SPI_GETFILTERKEYS, 24, SPI_GETFILTERKEYS, 0, 0}, {SPI_SETFILTERKEYS, 24, 0, SPIF_SENDCHANGE, 0},
-                                  {SPI_SETSTICKYKEYS, 8, SPI_GETSTICKYKEYS, SPIF_SENDCHANGE, 4},
-                                  {SPI_SETTOGGLEKEYS, 8, SPI_GETTOGGLEKEYS, SPIF_SENDCHANGE, 4},
-                                  {SPI_SETFILTERKEYS, 24, SPI_GETFILTERKEYS, SPIF_SENDCHANGE, 4}}));
+        {SPI_GETSTICKYKEYS, 8, SPI_GETSTICKYKEYS, 0, 0}, {SPI_SETSTICKYKEYS, 8, 0, change, 0},
+        {SPI_GETTOGGLEKEYS, 8, SPI_GETTOGGLEKEYS, 0, 0}, {SPI_SETTOGGLEKEYS, 8, 0, change, 0},
+        {SPI_GETFILTERKEYS, 24, SPI_GETFILTERKEYS, 0, 0}, {SPI_SETFILTERKEYS, 24, 0, change, 0},
+        {SPI_SETSTICKYKEYS, 8, SPI_GETSTICKYKEYS, change, 4}, {SPI_SETTOGGLEKEYS, 8, SPI_GETTOGGLEKEYS, change, 4},
+        {SPI_SETFILTERKEYS, 24, SPI_GETFILTERKEYS, change, 4}}));
     EXPECT_TRUE(logged().empty());
 }
 

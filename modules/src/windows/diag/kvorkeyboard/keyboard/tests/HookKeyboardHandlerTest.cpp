@@ -56,7 +56,8 @@ TEST_F(HookHandlerTest, NamesFromEachSource) {
         const wchar_t* text;
         const char* expected;
     } steps[] = {
-        {VK_PRIOR, 0x49, us, 1, L"x", "keyNum9"}, {VK_PRIOR, 0x149, us, 1, L"x", "keyPageUp"}, {VK_MULTIPLY, 0x37, us, 1, L"x", "*"},
+        {VK_PRIOR, 0x49, us, 1, L"x", "keyNum9"}, {VK_PRIOR, 0x149, us, 1, L"x", "keyPageUp"},
+        {VK_MULTIPLY, 0x37, us, 1, L"x", "*"},
         {'A', 0x1E, us, 1, L"a", "a"}, {'A', 0x1E, us, -1, L"^", "a"}, {'A', 0x1E, us, 2, L"^e!", "^e"},  // dead keys
         {VK_SHIFT, 0x36, us, 1, L"x", "keyRightShift"}, {VK_CONTROL, 0x1D, us, 1, L"x", "keyLeftCtrl"},  // by side
         {VK_RMENU, 0x138, us, 1, L"x", "Right Alt"}, {0xDC, 0x29, us, 1, L"x", ""},  // the system's name, or none

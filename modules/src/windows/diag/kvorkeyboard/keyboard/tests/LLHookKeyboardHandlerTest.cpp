@@ -42,8 +42,9 @@ TEST_F(LLHandlerTest, RecordsTheLampsAndTheKoreanOneShotKeys) {
     EXPECT_EQ(handler->getDepressedTime(), 600u);
     EXPECT_EQ(event(WM_KEYDOWN, VK_LSHIFT, 512), KEY_IGNORED);
     EXPECT_EQ(event(WM_KEYDOWN, VK_LSHIFT, 511), KEY_PRESSED);
-    const std::tuple<DWORD, DWORD, HKL, int> korean[] = {{VK_HANGUL, 0xF2, kUs, KEY_REPEATED},
-        {VK_HANGUL, 0xF2, kKorean, KEY_PRESSED}, {VK_HANJA, 0xF1, kKorean, KEY_PRESSED}, {VK_HANGUL, 0x38, kKorean, KEY_REPEATED}};
+    const std::tuple<DWORD, DWORD, HKL, int> korean[] = {
+        {VK_HANGUL, 0xF2, kUs, KEY_REPEATED}, {VK_HANGUL, 0xF2, kKorean, KEY_PRESSED},
+        {VK_HANJA, 0xF1, kKorean, KEY_PRESSED}, {VK_HANGUL, 0x38, kKorean, KEY_REPEATED}};
     for (const auto& [vk, scan, layout, second] : korean) {
         keyboard.layout = layout;
         EXPECT_EQ(event(WM_KEYDOWN, vk, scan), KEY_PRESSED);

@@ -46,7 +46,9 @@ protected:
         processes.processes = {{10, L"hotkey.exe"}, {11, L"keymap.exe"}};
     }
     ~RunTestTest() override { suppressManagers(false); }
-    static void suppressManagers(bool on) { (void)parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(on ? "1" : "0"); }
+    static void suppressManagers(bool on) {
+        (void)parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(on ? "1" : "0");
+    }
     Result run(TestKind kind, const ShowDialog& show, vemo5::DeviceCapability device = vemo5::DeviceCapability::Keyboard()) {
         RunSystems systems{managers, ime, keyboard, {gdiplus, [] { g_steps.push_back("hook removed"); }},
                            [] { return g_instance; }};

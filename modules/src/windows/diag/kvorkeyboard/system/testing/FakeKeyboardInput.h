@@ -18,7 +18,9 @@ public:
     struct KeyEvent {
         BYTE virtualKey, scanCode;
         DWORD flags;
-        bool operator==(const KeyEvent& o) const { return std::tie(virtualKey, scanCode, flags) == std::tie(o.virtualKey, o.scanCode, o.flags); }
+        bool operator==(const KeyEvent& o) const {
+            return std::tie(virtualKey, scanCode, flags) == std::tie(o.virtualKey, o.scanCode, o.flags);
+        }
     };
     using ToUnicodeAnswer = std::function<int(UINT virtualKey, UINT scanCode, const BYTE* keyState,
                                               wchar_t* buffer, int bufferSize, HKL layout)>;
@@ -44,7 +46,9 @@ public:
         };
     }
 
-    SHORT getKeyState(int vk) override { return static_cast<SHORT>(((keys[vk & 0xFF] & 0x80) ? 0xFF80 : 0) | (keys[vk & 0xFF] & 1)); }
+    SHORT getKeyState(int vk) override {
+        return static_cast<SHORT>(((keys[vk & 0xFF] & 0x80) ? 0xFF80 : 0) | (keys[vk & 0xFF] & 1));
+    }
     SHORT getAsyncKeyState(int vk) override { return static_cast<SHORT>((keys[vk & 0xFF] & 0x80) ? 0x8000 : 0); }
     bool getKeyboardState(BYTE (&state)[256]) override {
         if (!failGetKeyboardState) std::copy(std::begin(keys), std::end(keys), std::begin(state));

@@ -19,10 +19,12 @@ std::string text(TextId id) { return "text " + std::to_string(static_cast<int>(i
 std::string describe(const KeyNameRule& rule) {
     const char* const sources[] = {"text", "fixed", "shift", "character", "system", "side", "keep"};
     std::string out = sources[static_cast<int>(rule.source)];
-    if (rule.source == NameSource::Text || rule.source == NameSource::LeftOrRight) out += " " + std::to_string(static_cast<int>(rule.text));
+    if (rule.source == NameSource::Text || rule.source == NameSource::LeftOrRight)
+        out += " " + std::to_string(static_cast<int>(rule.text));
     if (rule.source == NameSource::LeftOrRight) out += " " + text(rule.rightText);
     if (rule.fixed) out += " " + kvo::String(rule.fixed).toUtf8();
-    if (rule.source == NameSource::ByShift) out += rule.fixedShifted ? " " + kvo::String(rule.fixedShifted).toUtf8() : " (keep)";
+    if (rule.source == NameSource::ByShift)
+        out += rule.fixedShifted ? " " + kvo::String(rule.fixedShifted).toUtf8() : " (keep)";
     return out;
 }
 // `scan` carries 0x100 for an extended key.
