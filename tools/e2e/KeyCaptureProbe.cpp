@@ -1,21 +1,63 @@
 // A keyboard test page on its own, for real keys typed on the X display:
-// it installs the hook of the given kind and prints, one line a keystroke,
-// what the handler made of it ("action scan name"), until the time is up.
+// it installs the hook of the given kind, hands each keystroke to that
+// kind's handler as the real test pages do, and prints, one line a
+// keystroke, what the handler made of it ("action scan name"), until the
+// time is up.
 //
 //   KeyCaptureProbe lowlevel|message <milliseconds>
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
-#include <memory>
+#include <optional>
 
-#include "keyboard/testing/CapturePage.h"
+#include "dialogs/KeyboardTest.h"
+#include "keyboard/HookKeyboardHandler.h"
+#include "keyboard/LLHookKeyboardHandler.h"
 
-using namespace kvorkeyboard::testing;
+using namespace kvorkeyboard;
 
 namespace {
 
 constexpr UINT IDD_KEY_CAPTURE = 100;
+
+void print(int action, unsigned scanCode, const kvo::String& name) {
+    std::printf("%d %u %s\n", action, scanCode, name.toUtf8().c_str());
+    std::fflush(stdout);
+}
+
+// The simple test's kind (every key of the desktop, swallowed as it would)
+// or the layout test's (keys on their way to this thread's focused window).
+// Each handler exists only for its kind: the message hook's keeps filter hooks.
+class CCapturePage : public CKeyboardTest {
+public:
+    explicit CCapturePage(bool lowLevel) : CKeyboardTest(IDD_KEY_CAPTURE, nullptr) {
+        lowLevel ? (void)m_lowLevel.emplace() : (void)m_message.emplace();
+    }
+    ~CCapturePage() override { removeKeyboardHook(); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        installKeyboardHook(m_message.has_value());
+        return TRUE;
+    }
+    LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override {
+        if (m_lowLevel) {
+            const int action = m_lowLevel->handleKeystroke(wParam, lParam);
+            print(action, m_lowLevel->getScanCode(), m_lowLevel->getKeyText());
+            return m_lowLevel->shouldBlockKey();
+        }
+        const int action = m_message->handleKeystroke(wParam, lParam);
+        print(action, m_message->getScanCode(), m_message->currentKey().name);
+        return 1;
+    }
+    kvo::String getInstructions() override { return {}; }
+    kvo::String getSubInstruction1() override { return {}; }
+    kvo::String getSubInstruction2() override { return {}; }
+
+private:
+    std::optional<LLHookKeyboardHandler> m_lowLevel;
+    std::optional<HookKeyboardHandler> m_message;
+};
 
 }  // namespace
 
@@ -24,20 +66,20 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: KeyCaptureProbe lowlevel|message <milliseconds>\n");
         return 2;
     }
-    std::unique_ptr<CCapturePage> page;
-    if (std::wcscmp(argv[1], L"lowlevel") == 0) {
-        page = std::make_unique<CLowLevelCapturePage>(IDD_KEY_CAPTURE);
-    } else {
-        page = std::make_unique<CThreadCapturePage>(IDD_KEY_CAPTURE);
-    }
-    page->onKey = [](const CapturedKey& key) {
-        std::printf("%d %u %s\n", key.action, key.scanCode, key.name.c_str());
-        std::fflush(stdout);
-    };
-    if (!page->Create(IDD_KEY_CAPTURE, nullptr)) return 1;
+    CCapturePage page(std::wcscmp(argv[1], L"lowlevel") == 0);
+    if (!page.Create(IDD_KEY_CAPTURE, nullptr)) return 1;
     std::printf("ready\n");
     std::fflush(stdout);
-    pumpMessagesFor(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)));
-    page->DestroyWindow();
+    // Low-level hooks are called from inside message retrieval: keys only
+    // arrive while the thread's messages are pumped.
+    const DWORD start = ::GetTickCount(), milliseconds = std::wcstoul(argv[2], nullptr, 10);
+    while (::GetTickCount() - start < milliseconds) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    page.DestroyWindow();
     return 0;
 }

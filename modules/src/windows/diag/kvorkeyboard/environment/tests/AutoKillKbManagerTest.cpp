@@ -1,12 +1,12 @@
+// The killer against a fake process table and registry: what it stops, what
+// it starts again, and that no handle, key or privilege outlives it.
 #include "environment/AutoKillKbManager.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
+#include <new>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
@@ -14,203 +14,103 @@
 #include "system/testing/FakeRegistrySystem.h"
 
 using namespace kvorkeyboard;
-using kvorkeyboard::testing::FakeProcessSystem;
-using kvorkeyboard::testing::FakeRegistrySystem;
+using namespace kvorkeyboard::testing;
 
 namespace {
 
 const HINSTANCE kInstance = reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(0x400000));
 
-// Both assertions are reported by source line; the header makes the lines part of the interface.
-void expectAssertion(const kvo::AssertionFailure& failure, const char* expression, int line) {
-    EXPECT_EQ(failure.getExpression(), expression);
-    EXPECT_EQ(failure.getSourceFile(), "AutoKillKbManager");
-    EXPECT_EQ(failure.getLine(), line);
-}
-
-class AutoKillKbManagerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\Mgr.exe");
-        processes.add(100, L"Mgr.exe");
+struct World {
+    World() {
+        registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\mgr.exe");
+        processes.processes = {{100, L"MyMgr.EXE"}, {200, L"Explorer.exe"}, {300, L"mgr.exe"}, {400, L"mgr.ex"}};
     }
-    // Whatever a test did, nothing may stay open.
-    void TearDown() override { expectAllReleased(processes); }
-    void expectAllReleased(const FakeProcessSystem& p) const {
-        EXPECT_EQ(registry.openKeys, 0);
-        EXPECT_EQ(p.openHandles(), 0u);
-        EXPECT_EQ(p.closedTwice, 0);
-        EXPECT_TRUE(p.entrySizeAlwaysSet);
-        EXPECT_FALSE(p.debugPrivilegeEnabled);
+    ~World() {
+        EXPECT_EQ(std::make_tuple(registry.openKeys, processes.openHandles(), processes.misuses, processes.privileged),
+                  std::make_tuple(0, std::size_t{0}, 0, false));
     }
-
-    // One killer's whole life: stop, `during` the test, restart.
-    bool stopAndRestart(const char* entry, const std::function<void()>& during = {}) {
-        return stopAndRestart(processes, entry, during);
+    // One killer's life: stop, `during` the test, restart.
+    bool stopAndRestart(const std::function<void(World&)>& during = {}) {
+        CAutoKbManagerKiller killer(system);
+        const bool usable = killer.killKbManager(kInstance, "TPHOTKEY");
+        if (during) during(*this);
+        return usable;
     }
-    bool stopAndRestart(FakeProcessSystem& on, const char* entry, const std::function<void()>& during = {}) {
-        KbManagerSystem onSystem{registry, on};
-        CAutoKbManagerKiller killer(onSystem);
-        const bool stopped = killer.killKbManager(kInstance, entry);
-        if (during) during();
-        return stopped;
-    }
-    std::vector<std::wstring> terminations() const {
-        std::vector<std::wstring> out;
-        std::copy_if(processes.calls.begin(), processes.calls.end(), std::back_inserter(out),
-                     [](const std::wstring& call) { return call.rfind(L"terminate", 0) == 0; });
-        return out;
-    }
-
     FakeRegistrySystem registry;
     FakeProcessSystem processes;
     KbManagerSystem system{registry, processes};
 };
+using Change = std::function<void(World&)>;
 
-}  // namespace
-
-TEST_F(AutoKillKbManagerTest, StopsEveryInstanceWithThePrivilegeOnlyAroundEachAndStartsOneAgain) {
-    processes.add(200, L"Explorer.exe");
-    processes.add(300, L"mgr.exe");
-    EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] {
-        EXPECT_EQ(processes.processes.size(), 1u);  // Explorer
-        std::vector<std::wstring> privileged;
-        std::copy_if(processes.calls.begin(), processes.calls.end(), std::back_inserter(privileged),
-                     [](const std::wstring& call) { return call != L"snapshot"; });
-        EXPECT_EQ(privileged, (std::vector<std::wstring>{L"enable", L"open 100", L"terminate 100 privileged",
-                                                          L"disable", L"enable", L"open 300",
-                                                          L"terminate 300 privileged", L"disable"}));
-        EXPECT_TRUE(processes.commandLines.empty());
-    }));
-    EXPECT_EQ(processes.commandLines, std::vector<std::wstring>{L"C:\\Tools\\Mgr.exe"});
-}
-
-TEST_F(AutoKillKbManagerTest, TheEntryNameMatchesAnywhereInTheRunningNameIgnoringCase) {
-    processes.processes.clear();
-    registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\mgr.exe");
-    processes.add(100, L"MyMgr.EXE");
-    processes.add(200, L"Mgr.ex");
-    processes.add(300, L"");
-    EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] {
-        EXPECT_EQ(terminations(), std::vector<std::wstring>{L"terminate 100 privileged"});
-        processes.add(400, L"MyMgr.EXE");  // came back by itself before the end: not started twice
-    }));
-    EXPECT_TRUE(processes.commandLines.empty());
-}
-
-TEST_F(AutoKillKbManagerTest, EntriesThatNameNothingOrCannotBeUsedTouchNoProcess) {
+TEST(AutoKillKbManager, WhatIsStoppedAndWhatIsStartedAgain) {
+    const Change expandable = [](World& w) { w.registry.values[L"TPHOTKEY"].type = REG_EXPAND_SZ; };
     const struct {
         const char* rule;
-        std::function<void(FakeRegistrySystem&)> setUp;
-        bool ok;
+        Change before, during;
+        bool usable;
+        std::size_t terminated, started;
     } rows[] = {
-        {"no value", [](FakeRegistrySystem&) {}, true},
-        {"empty value", [](FakeRegistrySystem& r) { r.values[L"TPKMAPMN"] = {REG_SZ, {}}; }, true},
-        {"no Run key", [](FakeRegistrySystem& r) { r.openStatus = ERROR_FILE_NOT_FOUND; }, true},
-        {"expandable value",
-         [](FakeRegistrySystem& r) {
-             r.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"%ProgramFiles%\\Mgr.exe", REG_EXPAND_SZ);
+        {"every instance by name, anywhere in it and in any case; then one again", {}, {}, true, 2, 1},
+        {"without the debug privilege all the same", [](World& w) { w.processes.privilegeFails = true; }, {}, true, 2, 1},
+        {"back by itself before the end", {}, [](World& w) { w.processes.processes.push_back({9, L"mgr.exe"}); },
+         true, 2, 0},
+        {"one that cannot be opened is tried once and keeps it running", [](World& w) { w.processes.refusing = {100}; },
+         {}, true, 1, 0},
+        {"nothing stopped, nothing started", [](World& w) { w.processes.refusing = {100, 300}; },
+         [](World& w) { w.processes.processes.clear(); }, true, 0, 0},
+        {"one that comes back at once is tried 64 times",
+         [](World& w) {
+             w.processes.onTerminate = [&w](DWORD id) { w.processes.processes.push_back({id + 1000, L"mgr.exe"}); };
          },
-         false},
+         {}, true, 64, 0},
+        {"no process list on NT 4", [](World& w) { w.processes.nt4 = true; }, {}, true, 0, 0},
+        {"no snapshot", [](World& w) { w.processes.snapshotFails = true; }, {}, true, 0, 0},
+        {"an expandable entry", expandable, {}, false, 0, 0},
+        {"an entry longer than a path",
+         [](World& w) { w.registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(std::wstring(260, L'x')); }, {},
+         false, 0, 0},
+        {"an entry that fills its buffer without a terminator, taken whole", [](World& w) {
+             w.registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(std::wstring(252, L'x') + L"\\mgr.exe");
+             w.registry.values[L"TPHOTKEY"].bytes.resize(520);
+         }, {}, true, 2, 1},
+        {"a Run key that cannot be read", [](World& w) { w.registry.openStatus = ERROR_ACCESS_DENIED; }, {}, false, 0, 0},
+        {"an entry made expandable during the test: read again", {}, expandable, true, 2, 0},
+        {"a restart that fails, silently", {}, [](World& w) { w.processes.createFails = true; }, true, 2, 1},
     };
     for (const auto& row : rows) {
-        registry = FakeRegistrySystem();
-        row.setUp(registry);
-        EXPECT_EQ(stopAndRestart("TPKMAPMN"), row.ok) << row.rule;
-    }
-    EXPECT_EQ(std::count(processes.calls.begin(), processes.calls.end(), L"snapshot"), 0);
-    EXPECT_TRUE(processes.running(100));
-    EXPECT_TRUE(processes.commandLines.empty());
-}
-
-TEST_F(AutoKillKbManagerTest, WithoutAProcessListNothingIsStoppedAndTheEntryStillCounts) {
-    for (int missing = 0; missing < 3; ++missing) {
-        FakeProcessSystem blind;
-        blind.add(100, L"Mgr.exe");
-        blind.nt4 = missing == 0;
-        blind.snapshotMissing = missing == 1;
-        blind.snapshotFails = missing == 2;
-        EXPECT_TRUE(stopAndRestart(blind, "TPHOTKEY"));
-        EXPECT_TRUE(blind.running(100));
-        EXPECT_TRUE(blind.commandLines.empty());
-        expectAllReleased(blind);
+        World world;
+        if (row.before) row.before(world);
+        EXPECT_EQ(world.stopAndRestart(row.during), row.usable) << row.rule;
+        EXPECT_EQ(world.processes.terminated.size(), row.terminated) << row.rule;
+        EXPECT_EQ(world.processes.started.size(), row.started) << row.rule;
+        EXPECT_EQ(world.processes.unprivileged, world.processes.privilegeFails ? 2 : 0) << row.rule;
     }
 }
 
-TEST_F(AutoKillKbManagerTest, AProcessThatCannotBeOpenedEndsTheSearchAndIsNotRestarted) {
-    processes.processes.back().refusesOpen = true;
-    processes.add(200, L"Mgr.exe");
-    EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] {
-        EXPECT_EQ(std::count(processes.calls.begin(), processes.calls.end(), L"open 100"), 1);
-        EXPECT_EQ(terminations(), std::vector<std::wstring>{L"terminate 200 privileged"});
-    }));
-    EXPECT_TRUE(processes.commandLines.empty());  // the survivor is still running
-
-    FakeProcessSystem stubborn;
-    stubborn.add(100, L"Mgr.exe");
-    stubborn.processes.back().refusesOpen = true;
-    EXPECT_TRUE(stopAndRestart(stubborn, "TPHOTKEY", [&] { stubborn.processes.clear(); }));
-    EXPECT_TRUE(stubborn.commandLines.empty());  // it never terminated anything
-}
-
-TEST_F(AutoKillKbManagerTest, AManagerThatRespawnsItselfDoesNotKeepTheSearchGoing) {
-    DWORD nextId = 1000;
-    processes.onTerminate = [&](DWORD) { processes.add(++nextId, L"Mgr.exe"); };
-    CAutoKbManagerKiller killer(system);
-    EXPECT_TRUE(killer.killKbManager(kInstance, "TPHOTKEY"));
-    EXPECT_EQ(terminations().size(), 64u);
-}
-
-TEST_F(AutoKillKbManagerTest, TerminationGoesAheadWhenThePrivilegeCannotBeHad) {
-    for (bool tokenFails : {true, false}) {
-        FakeProcessSystem unprivileged;
-        unprivileged.add(100, L"Mgr.exe");
-        unprivileged.tokenFails = tokenFails;
-        unprivileged.lookupFails = !tokenFails;
-        EXPECT_TRUE(stopAndRestart(unprivileged, "TPHOTKEY", [&] { EXPECT_FALSE(unprivileged.running(100)); }));
-        EXPECT_EQ(unprivileged.commandLines.size(), 1u);
-        expectAllReleased(unprivileged);
-    }
-}
-
-TEST_F(AutoKillKbManagerTest, AFailedRestartIsSilent) {
-    EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] { processes.createFails = true; }));
-    EXPECT_EQ(processes.commandLines.size(), 1u);
-    processes.add(200, L"Mgr.exe");
-    // An entry changed during the test is read again, and now refused.
-    EXPECT_TRUE(stopAndRestart("TPHOTKEY", [&] { registry.values[L"TPHOTKEY"].type = REG_EXPAND_SZ; }));
-    EXPECT_EQ(processes.commandLines.size(), 1u);
-}
-
-TEST_F(AutoKillKbManagerTest, AKillerStopsOnceOnly) {
-    CAutoKbManagerKiller idle(system);
-    EXPECT_TRUE(idle.killKbManager(kInstance, "TPKMAPMN"));
-    EXPECT_TRUE(idle.killKbManager(kInstance, "TPKMAPMN"));  // nothing stopped yet: allowed
-    CAutoKbManagerKiller killer(system);
-    EXPECT_TRUE(killer.killKbManager(kInstance, "TPHOTKEY"));
+int assertionLine(const std::function<void()>& run) {
     try {
-        (void)killer.killKbManager(kInstance, "TPHOTKEY");
-        ADD_FAILURE() << "a second stop went through";
+        run();
     } catch (const kvo::AssertionFailure& failure) {
-        expectAssertion(failure, "!m_bKilledKbManager", 78);
+        return failure.getLine();
     }
+    return 0;
 }
 
-TEST_F(AutoKillKbManagerTest, ARestartThatThrowsIsAnAssertionOrDuringUnwindingALogLine) {
-    processes.onCreate = [] { throw std::bad_alloc(); };
-    try {
-        stopAndRestart("TPHOTKEY");
-        ADD_FAILURE() << "the destructor did not report the failed restart";
-    } catch (const kvo::AssertionFailure& failure) {
-        expectAssertion(failure, "!bExceptionThrown", 68);
-    }
+// The header names both assertions by source line: part of the interface.
+TEST(AutoKillKbManager, ASecondStopOrARestartThatThrowsIsAnAssertionButALogLineDuringUnwinding) {
+    World world;
+    world.processes.onCreate = [] { throw std::bad_alloc(); };
     kvo::ScopedLogCapture capture(1);
-    processes.add(200, L"Mgr.exe");
-    EXPECT_THROW(stopAndRestart("TPHOTKEY", [] { throw std::runtime_error("the dialog failed"); }),
-                 std::runtime_error);
-    const auto entries = capture.sink().entries();
-    ASSERT_EQ(entries.size(), 1u);
-    EXPECT_EQ(entries[0].logger, "kvorkeyboard.CAutoKbManagerKiller");
-    EXPECT_EQ(entries[0].level, 4);
-    EXPECT_NE(entries[0].message.find("!bExceptionThrown"), std::string::npos) << entries[0].message;
+    EXPECT_EQ(assertionLine([&] {
+                  CAutoKbManagerKiller killer(world.system);
+                  (void)killer.killKbManager(kInstance, "TPHOTKEY");
+                  (void)killer.killKbManager(kInstance, "TPHOTKEY");
+              }),
+              78);
+    ASSERT_EQ(capture.sink().entries().size(), 1u);  // the restart threw while the first failure unwound
+    EXPECT_NE(capture.sink().entries()[0].message.find("!bExceptionThrown"), std::string::npos);
+    world.processes.processes.push_back({600, L"mgr.exe"});
+    EXPECT_EQ(assertionLine([&] { world.stopAndRestart(); }), 68);
 }
+
+}  // namespace

@@ -2,6 +2,7 @@
 // A hook system for tests: remembers every hook set and removed, can refuse
 // to set one, and answers CallNextHookEx with a chosen value so that a test
 // can tell a forwarded call from one the module answered itself.
+#include <algorithm>
 #include <vector>
 
 #include "keyboard/HookSystem.h"
@@ -35,9 +36,7 @@ public:
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(0x400000));
 
     HHOOK setWindowsHookEx(int idHook, HOOKPROC procedure, HINSTANCE module, DWORD thread) override {
-        for (int kind : refuse) {
-            if (kind == idHook) return nullptr;
-        }
+        if (std::find(refuse.begin(), refuse.end(), idHook) != refuse.end()) return nullptr;
         HHOOK handle = reinterpret_cast<HHOOK>(static_cast<ULONG_PTR>(0x1000 + installed.size()));
         installed.push_back({idHook, procedure, module, thread, handle});
         return handle;

@@ -1,9 +1,11 @@
+// One run against fakes: the device check, the keyboard managers stopped
+// for the dialog and started again on every way out, the input environment
+// of each kind of test, and what each ending of the dialog leaves behind.
 #include "run/KeyboardInteractiveTest.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <stdexcept>
 
 #include "afx/ScopedGdiplus.h"
 #include "dialogs/MediaCenterKeyboardTest.h"
@@ -17,143 +19,122 @@
 #include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
-using kvorkeyboard::testing::FakeInputMethodSystem;
-using kvorkeyboard::testing::FakeKeyboardInput;
-using kvorkeyboard::testing::FakeProcessSystem;
-using kvorkeyboard::testing::FakeRegistrySystem;
+using namespace kvorkeyboard::testing;
+using Result = vemo5::TestResult;
 
 namespace {
 
-class CountingGdiplus : public GdiplusRuntime {
-public:
-    int started = 0;
-    int shutDown = 0;
-    ULONG_PTR startup() override { return ++started; }
-    void shutdown(ULONG_PTR) override { ++shutDown; }
-};
-
+std::vector<std::string> g_steps;  // GDI+ up and down, in order
 HINSTANCE g_instance = nullptr;
-HINSTANCE instance() { return g_instance; }
 
-void setSuppressKbManagers(bool suppress) {
-    ASSERT_TRUE(parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(suppress ? "true" : "false"));
-}
+struct FakeGdiplus : GdiplusRuntime {
+    ULONG_PTR startup() override { return g_steps.push_back("GDI+ up"), 42; }
+    void shutdown(ULONG_PTR token) override { g_steps.push_back("GDI+ down " + std::to_string(token)); }
+};
+struct FakeDialog {  // fails with the system's reason, or ends with FAIL as its own result
+    INT_PTR answer;
+    INT_PTR DoModal() { return ::SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND), answer; }
+    Result getResult() const { return Result::FAIL(); }
+};
 
 class RunTestTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { CreateModuleParameters(); }
-
-    void SetUp() override {
+    RunTestTest() {
+        if (!parameterHandle(ParameterId::bSuppressKbManagerParam)) CreateModuleParameters();
+        suppressManagers(true);
+        g_steps.clear();
         g_instance = ::GetModuleHandleW(nullptr);
-        setSuppressKbManagers(false);
-    }
-    void TearDown() override { setSuppressKbManagers(false); }
-
-    vemo5::TestResult run(TestKind kind, const ShowDialog& show,
-                          const vemo5::DiagDevice& device = keyboardDevice()) {
-        return runTest(device, kind, systems, show);
-    }
-    static vemo5::DiagDevice keyboardDevice() {
-        return vemo5::DiagDevice("keyboard", vemo5::DeviceCapability::KeyboardTest() | vemo5::DeviceCapability::Keyboard());
-    }
-    static ShowDialog answering(vemo5::TestResult verdict, bool* shown = nullptr) {
-        return [verdict, shown](vemo5::TestResult& result) {
-            if (shown) *shown = true;
-            result = verdict;
-        };
-    }
-    // Two running instances of each manager, registered under its Run entry.
-    void installManagers() {
         registry.values[L"TPHOTKEY"] = FakeRegistrySystem::text(L"C:\\Tools\\hotkey.exe");
         registry.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"C:\\Tools\\keymap.exe");
-        processes.add(10, L"hotkey.exe");
-        processes.add(11, L"keymap.exe");
+        processes.processes = {{10, L"hotkey.exe"}, {11, L"keymap.exe"}};
     }
+    ~RunTestTest() override { suppressManagers(false); }
+    static void suppressManagers(bool on) {
+        (void)parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(on ? "1" : "0");
+    }
+    Result run(TestKind kind, const ShowDialog& show, vemo5::DeviceCapability device = vemo5::DeviceCapability::Keyboard()) {
+        RunSystems systems{managers, ime, keyboard, gdiplus, [] { return g_instance; }};
+        return runTest(vemo5::DiagDevice("keyboard", device), kind, systems, show);
+    }
+    std::vector<std::string> logged() { return logLines(capture, "kvorkeyboard.KeyboardInteractiveTest"); }
 
-    kvo::ScopedLogCapture capture{1};
     FakeRegistrySystem registry;
     FakeProcessSystem processes;
-    KbManagerSystem kbManagers{registry, processes};
-    FakeInputMethodSystem inputMethod;
+    KbManagerSystem managers{registry, processes};
+    FakeInputMethodSystem ime;
     FakeKeyboardInput keyboard;
-    CountingGdiplus gdiplus;
-    RunSystems systems{kbManagers, inputMethod, keyboard, gdiplus, instance};
+    FakeGdiplus gdiplus;
+    kvo::ScopedLogCapture capture{1};
 };
 
-}  // namespace
-
-TEST_F(RunTestTest, ADeviceWithoutAKeyboardStopsTheRunBeforeAnythingIsTouched) {
-    setSuppressKbManagers(true);
-    installManagers();
-    bool shown = false;
-    const vemo5::DiagDevice mouse("mouse", vemo5::DeviceCapability::KeyboardTest());
-    try {
-        run(TestKind::Interactive, answering(vemo5::TestResult::PASS(), &shown), mouse);
-        GTEST_FAIL() << "no assertion";
-    } catch (const kvo::AssertionFailure& e) {
-        EXPECT_EQ(e.getExpression(), "device.intersectCapability(vemo5::DeviceCapability::Keyboard())");
+// Both managers are stopped while the dialog shows and started again, in
+// reverse order, however it ends. An exception's own message and stack are
+// logged before the texts below; only their levels are compared.
+TEST_F(RunTestTest, EachEndingOfTheDialog) {
+    using Show = std::function<void(Result&)>;
+    const auto modal = [](INT_PTR answer) -> Show { return [answer](Result& r) { FakeDialog d{answer}; runModal(d, r); }; };
+    const Show kvoException = [](Result&) { throw kvo::NullPointer("page"); };
+    const Show foreign = [](Result& r) { r = Result::PASS(); throw std::runtime_error("x"); };
+    const std::string up = "GDI+ up", down = "GDI+ down 42";
+    const struct {
+        TestKind kind;
+        Show show;
+        Result result;
+        std::vector<std::string> steps, log;
+    } rows[] = {
+        {TestKind::Interactive, modal(IDCANCEL), Result::FAIL(), {up, down}, {}},
+        {TestKind::MediaCenter, modal(-1), Result::INTERNALERROR(), {up, down},
+         {"4:Failed to load dialog!", "1:with error code 1814"}},
+        {TestKind::Interactive, kvoException, Result::INTERNALERROR(), {up, down},
+         {"4:", "4:", "1:Shutting down GDI+", "1:Removing keyboard hook"}},
+        {TestKind::MediaCenter, kvoException, Result::INTERNALERROR(), {up, down}, {"1:", "1:"}},
+        {TestKind::Interactive, foreign, Result::PASS(), {up, down},
+         {"4:Exception caught!  Removing hook and shutting down GDI+!"}},
+        {TestKind::MediaCenter, foreign, Result::PASS(), {up, down},
+         {"4:Unknown exception caught!  Removing hook and shutting down GDI+!"}},
+    };
+    for (const auto& row : rows) {
+        g_steps.clear();
+        capture.sink().clear();
+        processes.started.clear();
+        EXPECT_EQ(run(row.kind, [&](Result& r) { EXPECT_TRUE(processes.processes.empty()); row.show(r); }), row.result);
+        EXPECT_EQ(g_steps, row.steps);
+        std::vector<std::string> log = logged();
+        for (std::size_t i = 0; i < log.size() && i < row.log.size(); ++i)
+            if (row.log[i].size() == 2) log[i].resize(2);
+        EXPECT_EQ(log, row.log);
+        EXPECT_EQ(processes.started, (std::vector<std::wstring>{L"C:\\Tools\\keymap.exe", L"C:\\Tools\\hotkey.exe"}));
     }
-    EXPECT_FALSE(shown);
-    EXPECT_TRUE(registry.openedPath.empty());
-    EXPECT_TRUE(processes.calls.empty());
-    EXPECT_EQ(gdiplus.started, 0);
 }
 
-TEST_F(RunTestTest, ManagersAreStoppedOnlyWhenAskedAndRestartAfterTheDialogInReverseOrder) {
-    installManagers();
-    EXPECT_EQ(run(TestKind::Interactive, answering(vemo5::TestResult::PASS())), vemo5::TestResult::PASS());
-    EXPECT_TRUE(registry.openedPath.empty());
-    EXPECT_TRUE(processes.calls.empty());
-    EXPECT_EQ(gdiplus.shutDown, 1);
-
-    setSuppressKbManagers(true);
-    bool bothStoppedDuringTheDialog = false;
-    EXPECT_EQ(run(TestKind::Interactive,
-                  [&](vemo5::TestResult& result) {
-                      bothStoppedDuringTheDialog = !processes.running(10) && !processes.running(11);
-                      result = vemo5::TestResult::FAIL();
-                  }),
-              vemo5::TestResult::FAIL());
-    EXPECT_TRUE(bothStoppedDuringTheDialog);
-    EXPECT_EQ(processes.commandLines, (std::vector<std::wstring>{L"C:\\Tools\\keymap.exe", L"C:\\Tools\\hotkey.exe"}));
-}
-
-TEST_F(RunTestTest, RunsThatEndBeforeTheirDialogStillRestartWhatWasStopped) {
-    setSuppressKbManagers(true);
-    installManagers();
-    registry.values[L"TPKMAPMN"] = FakeRegistrySystem::text(L"%TOOLS%\\keymap.exe", REG_EXPAND_SZ);
+TEST_F(RunTestTest, RunsThatEndBeforeTheirDialog) {
     bool shown = false;
-    EXPECT_EQ(run(TestKind::MediaCenter, answering(vemo5::TestResult::PASS(), &shown)),
-              vemo5::TestResult::INTERNALERROR());
-    EXPECT_FALSE(shown);
-    EXPECT_EQ(gdiplus.started, 0);
-    EXPECT_EQ(processes.commandLines, (std::vector<std::wstring>{L"C:\\Tools\\hotkey.exe"}));
-
+    const ShowDialog show = [&](Result&) { shown = true; };
+    EXPECT_THROW(run(TestKind::Interactive, show, vemo5::DeviceCapability::KeyboardTest()), kvo::AssertionFailure);
+    EXPECT_TRUE(processes.terminated.empty());
+    registry.values[L"TPKMAPMN"].type = REG_EXPAND_SZ;  // unusable
+    EXPECT_EQ(run(TestKind::MediaCenter, show), Result::INTERNALERROR());
+    EXPECT_EQ(processes.started, std::vector<std::wstring>{L"C:\\Tools\\hotkey.exe"});
     g_instance = nullptr;  // no application object
-    EXPECT_EQ(run(TestKind::Interactive, answering(vemo5::TestResult::PASS(), &shown)),
-              vemo5::TestResult::INTERNALERROR());
+    EXPECT_EQ(run(TestKind::Interactive, show), Result::INTERNALERROR());
     EXPECT_FALSE(shown);
+    EXPECT_TRUE(g_steps.empty());
 }
 
-TEST_F(RunTestTest, InteractiveTestsLeaveTheLayoutAndMediaCentreLeavesTheIme) {
-    inputMethod.userLanguage = 0x0407;  // German
+// Without the parameter the managers are left alone. The media-centre test
+// moves a German user to the US variant of the active layout, the bare US
+// one when the active one cannot be named; the interactive tests do not.
+TEST_F(RunTestTest, TheParameterAndEachKindsLayout) {
+    suppressManagers(false);
+    ime.userLanguage = 0x0407;
     keyboard.layoutName = L"00010407";
-    run(TestKind::Interactive, answering(vemo5::TestResult::PASS()));
-    EXPECT_TRUE(keyboard.loadedLayouts.empty());
-    run(TestKind::MediaCenter, answering(vemo5::TestResult::PASS()));
-    EXPECT_TRUE(inputMethod.disabledThreads.empty());  // the host speaks English here
-    // An unreadable layout name is logged and the run goes on with the bare US identifier.
-    keyboard.failLayoutName = true;
-    EXPECT_EQ(run(TestKind::MediaCenter, answering(vemo5::TestResult::USERABORTED())),
-              vemo5::TestResult::USERABORTED());
+    for (TestKind kind : {TestKind::Interactive, TestKind::MediaCenter}) run(kind, [](Result&) {});
+    keyboard.layoutName.clear();
+    run(TestKind::MediaCenter, [](Result&) {});
     EXPECT_EQ(keyboard.loadedLayouts, (std::vector<std::wstring>{L"00010409", L"0409"}));
-    bool logged = false;
-    for (const auto& entry : capture.sink().entries())
-        logged |= entry.level == 3 && entry.message.find(" Error getting Keyboard Layout Name") != std::string::npos;
-    EXPECT_TRUE(logged);
+    EXPECT_EQ(logged(), std::vector<std::string>{"3:Error getting Keyboard Layout Name"});
+    EXPECT_TRUE(processes.terminated.empty());
 }
-
-namespace {
 
 // What reaches the hooks installed before the test's own: keys the test lets go.
 int g_keysPassedOn = 0;
@@ -177,11 +158,7 @@ struct BrokenKeyboard : FakeKeyboardInput {
     HKL getKeyboardLayout(DWORD) override { throw kvo::NullPointer("no keyboard layout"); }
 };
 
-}  // namespace
-
 TEST_F(RunTestTest, AnExceptionInsideTheRealKeyboardHookEndsTheTestKeepsTheKeyAndRestoresAll) {
-    setSuppressKbManagers(true);
-    installManagers();
     RegisterTestsAndEvents({KeyboardInteractiveTestRun, KeyboardLayoutTestRun, SimpleKeyboardTestRun,
                             MediaCenterKeyboardTestRun});
     const afx::GdiplusSession drawing;
@@ -189,17 +166,16 @@ TEST_F(RunTestTest, AnExceptionInsideTheRealKeyboardHookEndsTheTestKeepsTheKeyAn
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, pressWindowsKey);
     BrokenKeyboard broken;
     EXPECT_EQ(run(TestKind::MediaCenter,
-                  [&](vemo5::TestResult& result) {
+                  [&](Result& result) {
                       CMediaCenterKeyboardTest dialog(nullptr, broken);
                       runModal(dialog, result);
                   }),
-              vemo5::TestResult::INTERNALERROR());
+              Result::INTERNALERROR());
     KillTimer(nullptr, timer);
     EXPECT_EQ(g_keysPassedOn, 0);
-    const auto logged = kvorkeyboard::testing::logLines(capture, "kvorkeyboard.KeyboardInteractiveTest");
-    EXPECT_NE(logged.at(0).find("no keyboard layout"), std::string::npos);
-    EXPECT_EQ(gdiplus.shutDown, 1);
-    EXPECT_EQ(processes.commandLines.size(), 2u);
+    EXPECT_NE(logged().at(0).find("no keyboard layout"), std::string::npos);
+    EXPECT_EQ(g_steps, (std::vector<std::string>{"GDI+ up", "GDI+ down 42"}));
+    EXPECT_EQ(processes.started.size(), 2u);
     // With the test's hook gone, keys go on again.
     sendWindowsKey(KEYEVENTF_KEYUP);
     MSG msg;  // low-level hooks are called while their thread looks for messages
@@ -209,3 +185,5 @@ TEST_F(RunTestTest, AnExceptionInsideTheRealKeyboardHookEndsTheTestKeepsTheKeyAn
     EXPECT_EQ(g_keysPassedOn, 1);
     UnhookWindowsHookEx(spy);
 }
+
+}  // namespace
