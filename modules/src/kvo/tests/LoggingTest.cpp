@@ -41,7 +41,7 @@ TEST_F(Logging, TextIsNotBuiltBelowThePriority) {
     kvo::LogFactory::setPriority(2);
     g_buildCount = 0;
     KVO_LOG(m_log, 1, counted("detail"));
-    { KVO_TRACE_SCOPE(m_log, "quiet", "Test"); }
+    { KVO_TRACE_SCOPE(m_log, "quiet", "Test", 1); }
     EXPECT_EQ(g_buildCount, 0);
     EXPECT_TRUE(messages().empty());
     KVO_LOG(m_log, 2, counted("admitted"));
@@ -50,13 +50,13 @@ TEST_F(Logging, TextIsNotBuiltBelowThePriority) {
 
 TEST_F(Logging, TraceScopeMarksEntryAndExitEvenWhenLeftByException) {
     try {
-        KVO_TRACE_SCOPE(m_log, "CKeyboardApp Run", "CKeyboardApp");
+        KVO_TRACE_SCOPE(m_log, "CKeyboardApp Run", "CKeyboardApp", 64);
         throw kvo::NullPointer("x");
     } catch (const kvo::Exception&) {
     }
     const auto logged = messages();
     ASSERT_EQ(logged.size(), 2u);
-    EXPECT_NE(logged[0].find("Entering CKeyboardApp Run"), std::string::npos);
+    EXPECT_EQ(logged[0].rfind("64 Entering CKeyboardApp Run", 0), 0u) << logged[0];
     EXPECT_NE(logged[1].find("Leaving CKeyboardApp Run"), std::string::npos);
 }
 

@@ -51,7 +51,8 @@ void CMediaCenterKeyboardTest::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CMediaCenterKeyboardTest::OnInitDialog() {
-    KVO_TRACE_SCOPE(g_log, "CMediaCenterKeyboardTest::OnInitDialog", "CMediaCenterKeyboardTest");
+    constexpr int kInitTraceLine = 229;
+    KVO_TRACE_SCOPE(g_log, "CMediaCenterKeyboardTest::OnInitDialog", "CMediaCenterKeyboardTest", kInitTraceLine);
     CKeyboardTest::OnInitDialog();
 
     SetWindowText(kvorkeyboard::g_pMediaCenterKeyboardTest->localizedName().kvoString());

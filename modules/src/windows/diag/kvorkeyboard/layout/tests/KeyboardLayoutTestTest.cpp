@@ -126,7 +126,7 @@ protected:
     }
     static bool hostEvent(kvo::ScopedLogCapture& capture, const std::string& code) {
         for (const auto& entry : capture.sink().entries())
-            if (entry.message.find("(CKeyboardLayoutTest) (" + code + ")") != std::string::npos) return true;
+            if (entry.message.find(": CKeyboardLayoutTest (" + code + ")") != std::string::npos) return true;
         return false;
     }
 

@@ -87,11 +87,14 @@ TEST_F(RunTestTest, ADeviceWithoutAKeyboardStopsTheRunBeforeAnythingIsTouched) {
     installManagers();
     bool shown = false;
     const vemo5::DiagDevice mouse("mouse", vemo5::DeviceCapability::KeyboardTest());
-    try {
-        run(TestKind::Interactive, answering(vemo5::TestResult::PASS(), &shown), mouse);
-        GTEST_FAIL() << "no assertion";
-    } catch (const kvo::AssertionFailure& e) {
-        EXPECT_EQ(e.getExpression(), "device.intersectCapability(vemo5::DeviceCapability::Keyboard())");
+    for (const auto& [kind, line] : {std::pair{TestKind::Interactive, 112}, std::pair{TestKind::MediaCenter, 236}}) {
+        try {
+            run(kind, answering(vemo5::TestResult::PASS(), &shown), mouse);
+            ADD_FAILURE() << "no assertion";
+        } catch (const kvo::AssertionFailure& e) {
+            EXPECT_EQ(e.getExpression(), "device.intersectCapability(vemo5::DeviceCapability::Keyboard())");
+            EXPECT_EQ(e.getLine(), line);
+        }
     }
     EXPECT_FALSE(shown);
     EXPECT_TRUE(registry.openedPath.empty());
