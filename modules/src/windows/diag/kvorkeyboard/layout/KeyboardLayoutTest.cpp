@@ -205,22 +205,16 @@ LRESULT CKeyboardLayoutTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
     const std::uint16_t key = m_keyboardHandler.getScanCode();
     react(kvorkeyboard::decideLayoutKeystroke(
               g_layoutInput, {action, key, m_keyboardHandler.isKeyDown(), m_keyboardHandler.isAltDown()}, m_shortcuts),
-          key);
+          action, key);
     return 1;
 }
 
-void CKeyboardLayoutTest::react(LayoutReaction reaction, std::uint16_t key) {
+void CKeyboardLayoutTest::react(LayoutReaction reaction, kvorkeyboard::KeystrokeAction action, std::uint16_t key) {
     switch (reaction) {
     case LayoutReaction::None:
         break;
-    case LayoutReaction::Pass:
-        pass();
-        break;
-    case LayoutReaction::Fail:
-        fail();
-        break;
-    case LayoutReaction::Abort:
-        CKeyboardTest::OnCancel();
+    case LayoutReaction::EndTest:
+        endTest(action);
         break;
     case LayoutReaction::ReleaseWindowsKey:
         // Released at once, so the Start menu does not open; the release
@@ -324,8 +318,6 @@ LRESULT CKeyboardLayoutTest::OnCommitKeyboardType(WPARAM, LPARAM) {
     m_cbKeyboardType.PostMessage(CB_SETCURSEL, static_cast<WPARAM>(m_cbKeyboardType.GetCurSel()));
     return 0;
 }
-
-void CKeyboardLayoutTest::pass() { CKeyboardTest::pass(); }
 
 void CKeyboardLayoutTest::fail() {
     vemo5::DiagModule::error(kvorkeyboard::g_pUserClickedFailEvent, kReportSource, kFailReportCode);

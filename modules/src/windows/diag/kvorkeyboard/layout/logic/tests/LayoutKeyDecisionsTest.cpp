@@ -32,9 +32,9 @@ TEST(LayoutKeyDecisions, ShortcutsEndTheTestWithAltInEitherModeUnlessSwitchedOff
     for (std::int32_t mode : {0, 1}) {
         LayoutInputState state;
         state.inputMode = mode;
-        expectSequence(state, {{{SHORTCUT_PASS, kP, true, true}, R::Pass},
-                               {{SHORTCUT_FAIL, 33, true, true}, R::Fail},
-                               {{SHORTCUT_ABORT, 45, true, true}, R::Abort},
+        expectSequence(state, {{{SHORTCUT_PASS, kP, true, true}, R::EndTest},
+                               {{SHORTCUT_FAIL, 33, true, true}, R::EndTest},
+                               {{SHORTCUT_ABORT, 45, true, true}, R::EndTest},
                                {{SHORTCUT_PASS, kP, true, false}, R::Mark}});
     }
     LayoutInputState state;
@@ -101,7 +101,7 @@ TEST(LayoutKeyDecisions, AltUpOrDownOpensTheListWhichTheArrowsSteerUntilEnter) {
                            {release(kLeft), R::None},
                            {press(kP), R::None},   // nothing is marked while steering
                            {release(kAlt), R::None},
-                           {{SHORTCUT_PASS, kP, true, true}, R::Pass},
+                           {{SHORTCUT_PASS, kP, true, true}, R::EndTest},
                            {press(kPadEnter), R::CommitType},
                            {press(kP), R::Mark}});
     EXPECT_EQ(state.inputMode, 0);
@@ -113,7 +113,7 @@ TEST(LayoutKeyDecisions, AnUnknownInputModeIsReportedForEveryKeyButTheShortcuts)
     state.inputMode = 2;
     expectSequence(state, {{press(kP), R::InvalidInputMode},
                            {release(kEnter), R::InvalidInputMode},
-                           {{SHORTCUT_FAIL, 33, true, true}, R::Fail}});
+                           {{SHORTCUT_FAIL, 33, true, true}, R::EndTest}});
 }
 
 TEST(LayoutKeyDecisions, TheTypeListMovesOneItemWithoutWrappingAround) {

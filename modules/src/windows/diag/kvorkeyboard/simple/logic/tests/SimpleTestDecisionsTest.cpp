@@ -17,9 +17,9 @@ TEST(SimpleTestDecisionsTest, EveryActionUnderEveryShortcutSetting) {
         {KEY_REPEATED, R::ShowRepeat, R::ShowRepeat, R::ShowRepeat},
         {KEY_RELEASED, R::ShowReleaseTime, R::ShowReleaseTime, R::ShowReleaseTime},
         {KEY_IGNORED, R::Nothing, R::Nothing, R::Nothing},
-        {SHORTCUT_PASS, R::RequestPass, R::Nothing, R::Nothing},
-        {SHORTCUT_FAIL, R::RequestFail, R::RequestFail, R::Nothing},
-        {SHORTCUT_ABORT, R::RequestAbort, R::RequestAbort, R::Nothing},
+        {SHORTCUT_PASS, R::EndTest, R::Nothing, R::Nothing},
+        {SHORTCUT_FAIL, R::EndTest, R::EndTest, R::Nothing},
+        {SHORTCUT_ABORT, R::EndTest, R::EndTest, R::Nothing},
         {WINDOWS_KEY_PRESSED, R::Unhandled, R::Unhandled, R::Unhandled},
         {WINDOWS_KEY_REPEATED, R::Unhandled, R::Unhandled, R::Unhandled},
         {APP_COMMAND_KEY, R::Unhandled, R::Unhandled, R::Unhandled},
@@ -29,7 +29,7 @@ TEST(SimpleTestDecisionsTest, EveryActionUnderEveryShortcutSetting) {
         EXPECT_EQ(reactionTo(c.action, beforeFirstKey), c.beforeFirstKey) << c.action;
         EXPECT_EQ(reactionTo(c.action, allDisabled), c.allDisabled) << c.action;
     }
-    EXPECT_EQ(reactionTo(SHORTCUT_PASS, {true, false, true, true}), R::RequestPass) << "each flag is its own";
+    EXPECT_EQ(reactionTo(SHORTCUT_PASS, {true, false, true, true}), R::EndTest) << "each flag is its own";
 }
 
 TEST(SimpleTestDecisionsTest, HistoryStartsLinesOnNewPressesOnly) {
