@@ -6,6 +6,7 @@
 // that cannot be written out, so it refuses to be serialized.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <new>
 
 #include "kvo/Exception.h"
@@ -104,7 +105,14 @@ public:
 
     void serialize(std::ostream&) const override { failSerialization(getClassName()); }
     void deserialize(std::istream&) override { failSerialization(getClassName()); }
-    const char* getClassName() const override { return "ArrayOfOthers"; }
+    void printSerializationUnsupported() const override {
+        std::printf("Serialization isn't support for this class!!!\n");
+    }
+    String getClassName() const override {
+        static const String name("ArrayOfOthers");
+        return name;
+    }
+    void ignoreElement(const void*) override {}
 
     [[noreturn]] void failSerialization(const String& name) const {
         throw SerializationFailed(String("Serialization is not supported for: ") + name,

@@ -61,9 +61,12 @@ std::string sourceFileName(const char* path);
 
 // Throws kvo::AssertionFailure naming this file (without folder and extension),
 // this line and the expression's text.
-#define KVO_ASSERT(expression)                                                          \
+#define KVO_ASSERT(expression) KVO_ASSERT_AT(expression, ::kvo::sourceFileName(__FILE__).c_str(), __LINE__)
+
+// The same, reporting the site `sourceFile`, `line`: for assertions whose
+// reported site is part of the module's contract and must not move when the
+// file is edited or renamed.
+#define KVO_ASSERT_AT(expression, sourceFile, line)                                    \
     do {                                                                                \
-        if (!(expression))                                                              \
-            throw ::kvo::AssertionFailure(::kvo::sourceFileName(__FILE__).c_str(),      \
-                                          __LINE__, #expression);                      \
+        if (!(expression)) throw ::kvo::AssertionFailure((sourceFile), (line), #expression); \
     } while (false)

@@ -153,6 +153,8 @@ private:
         }                                                           \
     } while (false)
 
-// Opens a trace scope named `name` on `ref` when level 1 is admitted.
-#define KVO_TRACE_SCOPE(ref, name, sourceFile) \
-    ::kvo::TraceLogger kvoTraceScope_((ref).ifAdmitted(1), (name), (sourceFile), __LINE__)
+// Opens a trace scope named `name` on `ref` when level 1 is admitted. The
+// scope reports `line`, a fixed number that names the scope in the log and
+// must not move when the file around it is edited.
+#define KVO_TRACE_SCOPE(ref, name, sourceFile, line) \
+    ::kvo::TraceLogger kvoTraceScope_((ref).ifAdmitted(1), (name), (sourceFile), (line))

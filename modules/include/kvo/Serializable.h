@@ -4,6 +4,8 @@
 #include <istream>
 #include <ostream>
 
+#include "kvo/String.h"
+
 namespace kvo {
 
 class Serializable {
@@ -11,7 +13,11 @@ public:
     virtual ~Serializable() = default;
     virtual void serialize(std::ostream& out) const = 0;
     virtual void deserialize(std::istream& in) = 0;
-    virtual const char* getClassName() const = 0;
+    // Tells the person at the console that this class cannot be written out.
+    virtual void printSerializationUnsupported() const = 0;
+    virtual String getClassName() const = 0;
+    // Skips an element the stream holds but the object does not keep.
+    virtual void ignoreElement(const void* element) = 0;
 };
 
 }  // namespace kvo

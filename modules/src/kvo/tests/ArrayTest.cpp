@@ -62,6 +62,7 @@ TEST(Array, RemovesTheFirstEqualElementKeepingTheOrderAndRefusesSerialization) {
     keys.remove(handle(4));
     EXPECT_EQ(std::vector<Handle>({keys[0], keys[1], keys[2]}), std::vector<Handle>({handle(5), handle(4), handle(6)}));
     EXPECT_EQ(std::make_pair(keys.size(), keys.indexOf(handle(7))), std::make_pair(3u, -1));
+    EXPECT_EQ(kvo::Array<Library>().getClassName().toUtf8(), "ArrayOfOthers");
     EXPECT_EQ(messageOf([&] { std::ostringstream out; keys.serialize(out); }),
               kvo::SerializationFailed("Serialization is not supported for: ArrayOfOthers").getMessage().toUtf8());
 }

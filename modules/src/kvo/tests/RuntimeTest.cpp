@@ -52,20 +52,20 @@ const char* counted(const char* text) { return ++g_builds, text; }
 TEST(Logging, TextIsBuiltOnlyFromThePriorityUpAndWrittenAsLineBlankText) {
     kvo::LogFactory::setPriority(4);
     std::vector<std::string> logged;
-    int line = 0, traceLine = 0;
+    int line = 0, traceLine = 0;  // the trace scope reports the line it is given
     {
         kvo::ScopedLogCapture capture(2);
         kvo::LoggerRef log("kvo.Test");
         KVO_LOG(log, 1, counted("detail"));
-        { KVO_TRACE_SCOPE(log, "quiet", "Test"); }
+        { KVO_TRACE_SCOPE(log, "quiet", "Test", 1); }
         EXPECT_EQ(g_builds, 0);
         line = __LINE__ + 1;
         KVO_LOG(log, 2, counted("admitted ") << 1439u << " " << true << " " << 18446744073709551615ull);
         EXPECT_EQ(g_builds, 1);
         kvo::LogFactory::setPriority(1);
         try {
-            traceLine = __LINE__ + 1;
-            KVO_TRACE_SCOPE(log, "CKeyboardApp Run", "CKeyboardApp");
+            traceLine = 64;
+            KVO_TRACE_SCOPE(log, "CKeyboardApp Run", "CKeyboardApp", 64);
             throw kvo::NullPointer("x");
         } catch (const kvo::Exception&) {
         }

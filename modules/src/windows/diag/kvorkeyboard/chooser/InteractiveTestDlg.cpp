@@ -211,8 +211,7 @@ void CInteractiveTestDlg::passTest() {
 void CInteractiveTestDlg::failTest() {
     CDialog::OnCancel();
     m_result = vemo5::TestResult::FAIL();
-    vemo5::DiagModule::error(kvorkeyboard::g_pUserClickedFailEvent, "The operator failed the test (CInteractiveTestDlg)",
-                             kFailReportCode);
+    vemo5::DiagModule::error(kvorkeyboard::g_pUserClickedFailEvent, "CInteractiveTestDlg", kFailReportCode);
 }
 
 void CInteractiveTestDlg::abortTest() {

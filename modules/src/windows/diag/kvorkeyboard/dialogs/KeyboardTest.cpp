@@ -37,6 +37,22 @@ void CKeyboardTest::postToFrame(UINT message, BOOL argument) {
     if (frame) frame->PostMessage(message, static_cast<WPARAM>(argument), 0);
 }
 
+void CKeyboardTest::endTest(kvorkeyboard::KeystrokeAction shortcut) {
+    switch (shortcut) {
+        case kvorkeyboard::SHORTCUT_PASS:
+            pass();
+            break;
+        case kvorkeyboard::SHORTCUT_FAIL:
+            fail();
+            break;
+        case kvorkeyboard::SHORTCUT_ABORT:
+            OnCancel();
+            break;
+        default:
+            break;
+    }
+}
+
 void CKeyboardTest::OnCancel() { postToFrame(WM_TEST_ABORT, FALSE); }
 void CKeyboardTest::pass() { postToFrame(WM_TEST_PASS, FALSE); }
 void CKeyboardTest::enablePassButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_PASS, enable); }

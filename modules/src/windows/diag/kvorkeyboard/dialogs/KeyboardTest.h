@@ -6,6 +6,7 @@
 #include "afx/Dialog.h"
 #include "dialogs/FrameMessages.h"
 #include "keyboard/KeyboardHook.h"
+#include "keyboard/logic/KeystrokeAction.h"
 #include "kvo/String.h"
 
 class CKeyboardTest : public CDialog, public KVOLangExt, public kvorkeyboard::KeyboardHookTarget {
@@ -39,6 +40,10 @@ public:
     virtual kvo::String getSubInstruction2() = 0;
 
 protected:
+    // Ends the test as a Pass, Fail or Abort shortcut asks, through the
+    // operations a test may override; any other action asks nothing. Whether
+    // the shortcut is allowed is the page's decision, taken before.
+    void endTest(kvorkeyboard::KeystrokeAction shortcut);
     // Makes this test the keyboard hook's target, unless another test is.
     void installKeyboardHook(bool threadLocal) {
         m_keyboardHook = kvorkeyboard::KeyboardHook::install(*this, threadLocal);

@@ -52,7 +52,8 @@ void CMediaCenterKeyboardTest::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CMediaCenterKeyboardTest::OnInitDialog() {
-    KVO_TRACE_SCOPE(g_log, "CMediaCenterKeyboardTest::OnInitDialog", "CMediaCenterKeyboardTest");
+    constexpr int kInitTraceLine = 229;
+    KVO_TRACE_SCOPE(g_log, "CMediaCenterKeyboardTest::OnInitDialog", "CMediaCenterKeyboardTest", kInitTraceLine);
     CKeyboardTest::OnInitDialog();
 
     SetWindowText(kvorkeyboard::g_pMediaCenterKeyboardTest->localizedName().kvoString());
@@ -128,13 +129,10 @@ LRESULT CMediaCenterKeyboardTest::keyboardHookHandler(WPARAM wParam, LPARAM lPar
         case kvorkeyboard::KEY_RELEASED:
             break;
         case kvorkeyboard::SHORTCUT_PASS:
-            pass();
-            break;
         case kvorkeyboard::SHORTCUT_FAIL:
-            fail();
-            break;
         case kvorkeyboard::SHORTCUT_ABORT:
-            OnCancel();
+            // Every shortcut counts here, whatever the parameters say.
+            endTest(action);
             break;
         default:
             KVO_LOG(g_log, 4, "Unhandled keystroke");

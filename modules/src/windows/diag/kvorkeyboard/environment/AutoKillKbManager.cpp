@@ -10,6 +10,12 @@ namespace {
 
 kvo::LoggerRef g_log("kvorkeyboard.CAutoKbManagerKiller");
 
+// Failure reports name the two assertions by these lines, whatever lines
+// they stand on.
+const char* const kAssertSource = "AutoKillKbManager";
+constexpr int kRestartThrewLine = 68;
+constexpr int kSecondKillLine = 78;
+
 // The restart reads the Run entry again rather than reusing what was read
 // when the manager was stopped: an installer that changed or removed the
 // entry during the test has the last word. And it looks for the program
@@ -65,7 +71,7 @@ CAutoKbManagerKiller::~CAutoKbManagerKiller() noexcept(false) {
     if (!m_bKilledKbManager) return;
     const bool bExceptionThrown = restartThrew(m_system, m_runValueName);
     try {
-        KVO_ASSERT(!bExceptionThrown);
+        KVO_ASSERT_AT(!bExceptionThrown, kAssertSource, kRestartThrewLine);
     } catch (const kvo::AssertionFailure& failure) {
         if (std::uncaught_exceptions() <= m_uncaughtAtConstruction) throw;
         reportDuringUnwinding(failure);
@@ -74,9 +80,8 @@ CAutoKbManagerKiller::~CAutoKbManagerKiller() noexcept(false) {
 
 // One object stops one entry once: a second call would lose track of what
 // the first one stopped, so it is a programming error.
-bool CAutoKbManagerKiller::killKbManager(HINSTANCE hInstance, const kvo::String& runValueName) {
-    KVO_ASSERT(!m_bKilledKbManager);
-    m_hInstance = hInstance;
+bool CAutoKbManagerKiller::killKbManager(HINSTANCE, const kvo::String& runValueName) {
+    KVO_ASSERT_AT(!m_bKilledKbManager, kAssertSource, kSecondKillLine);
     m_runValueName = runValueName;
     bool killed = false;
     const bool usable = KillProcessesOfRunEntry(m_system, m_runValueName.getUCS2Buffer(), killed);

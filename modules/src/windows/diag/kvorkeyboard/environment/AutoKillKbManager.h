@@ -4,9 +4,8 @@
 // per Run entry: create it idle, call killKbManager once, let it go out of
 // scope. Objects restart in reverse order of creation, like any locals.
 //
-// Failure reports name its two assertions by source line: AutoKillKbManager
-// line 68 (the restart threw) and line 78 (a second killKbManager). The tests
-// pin both, so the lines in the source file are part of its interface.
+// Failure reports name its two assertions by fixed lines of
+// AutoKillKbManager: 68 (the restart threw) and 78 (a second killKbManager).
 #include <windows.h>
 
 #include "KbManagerProcesses.h"
@@ -29,11 +28,11 @@ public:
     // Terminates every running process of the program that the machine-wide
     // Run entry `runValueName` starts. True when there was nothing to stop
     // or the processes were stopped; false when the entry cannot be used.
+    // The instance handle is the caller's; stopping and restarting need none.
     [[nodiscard]] bool killKbManager(HINSTANCE hInstance, const kvo::String& runValueName);
 
 private:
     KbManagerSystem& m_system;
-    HINSTANCE m_hInstance = nullptr;
     kvo::String m_runValueName;
     bool m_bKilledKbManager = false;
     // Exceptions already in flight when this object was made; more than that

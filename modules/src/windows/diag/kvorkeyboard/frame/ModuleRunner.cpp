@@ -31,7 +31,8 @@ private:
 }  // namespace
 
 int RunModule(const kvo::String& commandLine, HostStart start) {
-    KVO_TRACE_SCOPE(g_log, "CKeyboardApp Run", "CKeyboardApp");
+    constexpr int kRunTraceLine = 64;
+    KVO_TRACE_SCOPE(g_log, "CKeyboardApp Run", "CKeyboardApp", kRunTraceLine);
     CommandArgs args(kvo::String("kvorkeyboard.mlx"), commandLine);
     int exitCode = 0;
     try {

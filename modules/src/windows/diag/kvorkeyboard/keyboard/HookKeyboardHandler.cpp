@@ -99,18 +99,13 @@ void HookKeyboardHandler::getKeyNameText(LPARAM word) {
 
 void HookKeyboardHandler::dumpKeyInformation() {
     const HookKeyRecord& r = current();
-    KVO_LOG(g_log, 1, "START KEY INFORMATION DEBUGGING");
-    KVO_LOG(g_log, 1, "-------------------------------");
-    KVO_LOG(g_log, 1, "Key: " << r.name);
-    KVO_LOG(g_log, 1, "Virtual Code: " << r.vkCode);
-    KVO_LOG(g_log, 1, "Scan Code: " << static_cast<unsigned>(r.scanCode));
-    KVO_LOG(g_log, 1, "Transition State Flag: " << r.transitionState);
-    KVO_LOG(g_log, 1, "Repeat Count: " << static_cast<unsigned>(r.repeatCount));
-    KVO_LOG(g_log, 1, "Previous-state Flag: " << r.previousState);
-    KVO_LOG(g_log, 1, "Extended Flag: " << r.extended);
-    KVO_LOG(g_log, 1, "Context Flag: " << r.context);
-    KVO_LOG(g_log, 1, "-------------------------------");
-    KVO_LOG(g_log, 1, "END KEY INFORMATION DEBUGGING");
+    dumpKey(r.name, {{"Virtual Code", r.vkCode},
+                     {"Scan Code", r.scanCode},
+                     {"Transition State Flag", r.transitionState},
+                     {"Repeat Count", r.repeatCount},
+                     {"Previous-state Flag", r.previousState},
+                     {"Extended Flag", r.extended},
+                     {"Context Flag", r.context}});
 }
 
 }  // namespace kvorkeyboard

@@ -47,6 +47,15 @@ bool KeyboardHandler::applyCommonRule(const KeyNameRule& rule, kvo::String& name
     }
 }
 
+void KeyboardHandler::dumpKey(const kvo::String& name, std::initializer_list<KeyField> fields) {
+    KVO_LOG(m_log, 1, "START KEY INFORMATION DEBUGGING");
+    KVO_LOG(m_log, 1, "-------------------------------");
+    KVO_LOG(m_log, 1, "Key: " << name);
+    for (const KeyField& field : fields) KVO_LOG(m_log, 1, field.label << ": " << field.value);
+    KVO_LOG(m_log, 1, "-------------------------------");
+    KVO_LOG(m_log, 1, "END KEY INFORMATION DEBUGGING");
+}
+
 int KeyboardHandler::translate(std::uint32_t virtualKey, std::uint32_t scanCode, HKL layout, kvo::String& characters) {
     BYTE state[256] = {};
     if (!m_keyboard.getKeyboardState(state)) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 #include "keyboard/logic/KeyNameRules.h"
@@ -40,6 +41,13 @@ protected:
     KeyboardHandler(KeyboardInput& keyboard, kvo::LoggerRef& log);
     // Each dialog destroys its handler as the concrete class it holds.
     ~KeyboardHandler() = default;
+
+    struct KeyField {
+        const char* label;
+        std::uint32_t value;
+    };
+    // The dump both handlers write: the name, then their own fields in order.
+    void dumpKey(const kvo::String& name, std::initializer_list<KeyField> fields);
 
     // Called on a first press: flips the lamp if it is a lock key.
     void toggleLockOf(std::uint32_t virtualKey);

@@ -70,17 +70,12 @@ void LLHookKeyboardHandler::translateCharacter(HKL layout) {
 
 void LLHookKeyboardHandler::dumpKeyInformation() {
     const LLKeyRecord& r = current();
-    KVO_LOG(g_log, 1, "START KEY INFORMATION DEBUGGING");
-    KVO_LOG(g_log, 1, "-------------------------------");
-    KVO_LOG(g_log, 1, "Key: " << r.name);
-    KVO_LOG(g_log, 1, "Virtual Code: " << r.vkCode);
-    KVO_LOG(g_log, 1, "Scan Code: " << r.scanCode);
-    KVO_LOG(g_log, 1, "Extended Flag: " << (r.flags & LLKHF_EXTENDED));
-    KVO_LOG(g_log, 1, "Injected Flag: " << (r.flags & LLKHF_INJECTED));
-    KVO_LOG(g_log, 1, "Context Flag: " << (r.flags & LLKHF_ALTDOWN));
-    KVO_LOG(g_log, 1, "Transition State Flag: " << (r.flags & LLKHF_UP));
-    KVO_LOG(g_log, 1, "-------------------------------");
-    KVO_LOG(g_log, 1, "END KEY INFORMATION DEBUGGING");
+    dumpKey(r.name, {{"Virtual Code", r.vkCode},
+                     {"Scan Code", r.scanCode},
+                     {"Extended Flag", r.flags & LLKHF_EXTENDED},
+                     {"Injected Flag", r.flags & LLKHF_INJECTED},
+                     {"Context Flag", r.flags & LLKHF_ALTDOWN},
+                     {"Transition State Flag", r.flags & LLKHF_UP}});
 }
 
 }  // namespace kvorkeyboard

@@ -44,6 +44,17 @@ namespace {
 
 kvo::LoggerRef g_log("kvorkeyboard.CKeyboardLayoutTest");
 
+// Host events and assertions name this source and a fixed site code.
+const char* const kReportSource = "CKeyboardLayoutTest";
+constexpr int kLoadFailedReportCode = 264;
+constexpr int kInvalidLayoutReportCode = 495;
+constexpr int kFailReportCode = 410;
+
+// The lines the timer assertions report, fixed so they name their check.
+constexpr int kSetTimerAssertLine = 304;
+constexpr int kTimerIdAssertLine = 323;
+constexpr int kTimerEventAssertLine = 331;
+
 const UINT_PTR kStopCheckTimer = 1;
 const UINT kStopCheckMilliseconds = 1000;
 const BYTE kVkDigit0 = 0x30;
@@ -90,7 +101,7 @@ BOOL CKeyboardLayoutTest::OnInitDialog() {
     ApplyAsianUiFont();
     LoadLayoutLibraries();
     const bool bSetTimer = m_timer.setTimer(m_hWnd, kStopCheckTimer, kStopCheckMilliseconds);
-    KVO_ASSERT(bSetTimer);
+    KVO_ASSERT_AT(bSetTimer, kReportSource, kSetTimerAssertLine);
     installKeyboardHook(true);
     return TRUE;
 }
@@ -136,9 +147,10 @@ void CKeyboardLayoutTest::LoadLayoutLibraries() {
     const kvorkeyboard::LayoutScan scan =
         kvorkeyboard::scanLayoutLibraries(m_system, kvorkeyboard::parameterText(ParameterId::LayoutsPath),
                                           kvorkeyboard::parameterText(ParameterId::szLayoutToShow), m_layouts);
-    for (const kvo::String& file : scan.unmappable)
-        vemo5::DiagModule::warning(kvorkeyboard::g_pLayoutLoadFailedEvent,
-                                   "Layout library cannot be loaded: " + file.toUtf8() + " (CKeyboardLayoutTest)", 264);
+    for (const kvo::String& file : scan.unmappable) {
+        KVO_LOG(g_log, 3, "Layout library cannot be loaded: " << file);
+        vemo5::DiagModule::warning(kvorkeyboard::g_pLayoutLoadFailedEvent, kReportSource, kLoadFailedReportCode);
+    }
     for (std::uint32_t i = 0; i < m_layouts.size(); ++i) m_cbKeyboardType.AddString(m_layouts[i].first);
 
     m_strCurrentLayout = scan.wanted.first;
@@ -164,9 +176,7 @@ void CKeyboardLayoutTest::LoadLayoutLibraries() {
 void CKeyboardLayoutTest::LoadLayout(kvorkeyboard::LayoutEntry layout) {
     m_hLayoutWnd = kvorkeyboard::createLayoutPicture(m_system, layout.second, ::GetDlgItem(m_hWnd, IDC_LAYOUT_AREA));
     if (m_hLayoutWnd == nullptr)
-        vemo5::DiagModule::warning(kvorkeyboard::g_pInvalidLayoutEvent,
-                                   "No keyboard picture for [" + layout.first.toUtf8() + "] (CKeyboardLayoutTest)",
-                                   495);
+        vemo5::DiagModule::warning(kvorkeyboard::g_pInvalidLayoutEvent, kReportSource, kInvalidLayoutReportCode);
     ::SetForegroundWindow(m_hLayoutWnd);
     // For Korean the focus rests in the frame's read-only instructions, where
     // the input method has nothing to compose into.
@@ -201,22 +211,16 @@ LRESULT CKeyboardLayoutTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
     const std::uint16_t key = m_keyboardHandler.getScanCode();
     react(kvorkeyboard::decideLayoutKeystroke(
               g_layoutInput, {action, key, m_keyboardHandler.isKeyDown(), m_keyboardHandler.isAltDown()}, m_shortcuts),
-          key);
+          action, key);
     return 1;
 }
 
-void CKeyboardLayoutTest::react(LayoutReaction reaction, std::uint16_t key) {
+void CKeyboardLayoutTest::react(LayoutReaction reaction, kvorkeyboard::KeystrokeAction action, std::uint16_t key) {
     switch (reaction) {
     case LayoutReaction::None:
         break;
-    case LayoutReaction::Pass:
-        pass();
-        break;
-    case LayoutReaction::Fail:
-        fail();
-        break;
-    case LayoutReaction::Abort:
-        CKeyboardTest::OnCancel();
+    case LayoutReaction::EndTest:
+        endTest(action);
         break;
     case LayoutReaction::ReleaseWindowsKey:
         // Released at once, so the Start menu does not open; the release
@@ -267,8 +271,8 @@ void CKeyboardLayoutTest::MarkKeyPressed(std::uint16_t keyId) {
 void CKeyboardLayoutTest::OnTimer(UINT_PTR nIDEvent) {
     Default();
     const UINT_PTR uiTimerId = m_timer.getTimerId();
-    KVO_ASSERT(uiTimerId != 0);
-    KVO_ASSERT(nIDEvent == uiTimerId);
+    KVO_ASSERT_AT(uiTimerId != 0, kReportSource, kTimerIdAssertLine);
+    KVO_ASSERT_AT(nIDEvent == uiTimerId, kReportSource, kTimerEventAssertLine);
     if (vemo5::DiagModule::checkForStop()) CKeyboardTest::OnCancel();
     if (m_bSuppressStartupCtrl && kvorkeyboard::startupCtrlExpired(GetTickCount(), m_dwInitTicks))
         m_bSuppressStartupCtrl = FALSE;
@@ -323,11 +327,8 @@ LRESULT CKeyboardLayoutTest::OnCommitKeyboardType(WPARAM, LPARAM) {
     return 0;
 }
 
-void CKeyboardLayoutTest::pass() { CKeyboardTest::pass(); }
-
 void CKeyboardLayoutTest::fail() {
-    vemo5::DiagModule::error(kvorkeyboard::g_pUserClickedFailEvent,
-                             "The operator failed the layout test (CKeyboardLayoutTest)", 410);
+    vemo5::DiagModule::error(kvorkeyboard::g_pUserClickedFailEvent, kReportSource, kFailReportCode);
     CKeyboardTest::fail();
 }
 

@@ -34,7 +34,6 @@ public:
 
     BOOL OnInitDialog() override;
     LRESULT keyboardHookHandler(WPARAM wParam, LPARAM lParam) override;
-    void pass() override;
     void fail() override;
     kvo::String getInstructions() override;
     kvo::String getSubInstruction1() override;
@@ -60,7 +59,7 @@ protected:
 private:
     void ApplyAsianUiFont();
     void fitTypeLabel();
-    void react(kvorkeyboard::LayoutReaction reaction, std::uint16_t key);
+    void react(kvorkeyboard::LayoutReaction reaction, kvorkeyboard::KeystrokeAction action, std::uint16_t key);
     void selectNeighbourType(std::int32_t step);
 
     kvorkeyboard::LayoutSystem& m_system;

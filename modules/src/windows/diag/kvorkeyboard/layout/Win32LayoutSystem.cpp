@@ -3,6 +3,7 @@
 #include <string>
 
 #include "afx/FileFind.h"
+#include "kvo/Exception.h"
 
 namespace kvorkeyboard {
 
@@ -41,11 +42,32 @@ kvo::String Win32LayoutSystem::libraryName(HINSTANCE library) {
     return kvo::String(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+namespace {
+
+constexpr int kLookupAssertLine = 715;
+
+// The resource's locked data and size; false when it is missing, empty or
+// cannot be loaded.
+bool LoadDialogResource(HINSTANCE module, LPCWSTR type, LPCWSTR pszResource, LANGID language,
+                        const void** ppvResData, DWORD* pdwSize) {
+    KVO_ASSERT_AT((ppvResData != NULL) && (pszResource != NULL) && !IsBadWritePtr(pdwSize, sizeof(*pdwSize)),
+                  "CKeyboardLayoutTest", kLookupAssertLine);
+    HRSRC resource = FindResourceExW(module, type, pszResource, language);
+    if (resource == nullptr) return false;
+    *pdwSize = SizeofResource(module, resource);
+    HGLOBAL loaded = *pdwSize != 0 ? LoadResource(module, resource) : nullptr;
+    *ppvResData = loaded != nullptr ? LockResource(loaded) : nullptr;
+    return *ppvResData != nullptr;
+}
+
+}  // namespace
+
 const DLGTEMPLATE* Win32LayoutSystem::findPicture(HINSTANCE library, LANGID language) {
-    HRSRC resource = FindResourceExW(library, RT_DIALOG, MAKEINTRESOURCEW(2), language);
-    if (resource == nullptr || SizeofResource(library, resource) == 0) return nullptr;
-    HGLOBAL loaded = LoadResource(library, resource);
-    return loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
+    const void* picture = nullptr;
+    DWORD size = 0;
+    return LoadDialogResource(library, RT_DIALOG, MAKEINTRESOURCEW(2), language, &picture, &size)
+               ? static_cast<const DLGTEMPLATE*>(picture)
+               : nullptr;
 }
 
 LANGID Win32LayoutSystem::userDefaultLanguage() { return GetUserDefaultLangID(); }

@@ -19,8 +19,18 @@ namespace {
 
 kvo::LoggerRef g_log("kvorkeyboard.KeyboardInteractiveTest");
 
-void requireKeyboard(const vemo5::DiagDevice& device) {
-    KVO_ASSERT(device.intersectCapability(vemo5::DeviceCapability::Keyboard()));
+// The lines the log and the capability assertion report: they name each run
+// function's site and stay put when this file changes.
+constexpr int kInteractiveCapabilityLine = 112;
+constexpr int kMediaCenterCapabilityLine = 236;
+constexpr int kInteractiveTraceLine = 216;
+constexpr int kLayoutTraceLine = 222;
+constexpr int kSimpleTraceLine = 228;
+constexpr int kMediaCenterTraceLine = 234;
+
+void requireKeyboard(const vemo5::DiagDevice& device, TestKind kind) {
+    KVO_ASSERT_AT(device.intersectCapability(vemo5::DeviceCapability::Keyboard()), "KeyboardInteractiveTest",
+                  kind == TestKind::Interactive ? kInteractiveCapabilityLine : kMediaCenterCapabilityLine);
 }
 
 // False when the run must end before its dialog. Whatever was stopped is
@@ -65,7 +75,7 @@ RunSystems& productionRunSystems() {
 
 vemo5::TestResult runTest(const vemo5::DiagDevice& device, TestKind kind, RunSystems& systems,
                           const ShowDialog& show) {
-    requireKeyboard(device);
+    requireKeyboard(device, kind);
     const vemo5::TestResult result = vemo5::TestResult::INTERNALERROR();
     CAutoKbManagerKiller hotkeys(systems.kbManagers);
     CAutoKbManagerKiller keymap(systems.kbManagers);
@@ -87,22 +97,22 @@ vemo5::TestResult runTest(const vemo5::DiagDevice& device, TestKind kind, RunSys
 }
 
 vemo5::TestResult KeyboardInteractiveTestRun(const vemo5::DiagDevice& device) {
-    KVO_TRACE_SCOPE(g_log, "KeyboardInteractiveTestRun", "KeyboardInteractiveTest");
+    KVO_TRACE_SCOPE(g_log, "KeyboardInteractiveTestRun", "KeyboardInteractiveTest", kInteractiveTraceLine);
     return RunInteractiveTestDlg(device, 0, true);
 }
 
 vemo5::TestResult KeyboardLayoutTestRun(const vemo5::DiagDevice& device) {
-    KVO_TRACE_SCOPE(g_log, "KeyboardLayoutTestRun", "KeyboardInteractiveTest");
+    KVO_TRACE_SCOPE(g_log, "KeyboardLayoutTestRun", "KeyboardInteractiveTest", kLayoutTraceLine);
     return RunInteractiveTestDlg(device, IDD_KEYBOARD_LAYOUT_TEST, false);
 }
 
 vemo5::TestResult SimpleKeyboardTestRun(const vemo5::DiagDevice& device) {
-    KVO_TRACE_SCOPE(g_log, "SimpleKeyboardTestRun", "KeyboardInteractiveTest");
+    KVO_TRACE_SCOPE(g_log, "SimpleKeyboardTestRun", "KeyboardInteractiveTest", kSimpleTraceLine);
     return RunInteractiveTestDlg(device, IDD_SIMPLE_KEYBOARD_TEST, false);
 }
 
 vemo5::TestResult MediaCenterKeyboardTestRun(const vemo5::DiagDevice& device) {
-    KVO_TRACE_SCOPE(g_log, "MediaCenterKeyboardTestRun", "KeyboardInteractiveTest");
+    KVO_TRACE_SCOPE(g_log, "MediaCenterKeyboardTestRun", "KeyboardInteractiveTest", kMediaCenterTraceLine);
     return runTest(device, TestKind::MediaCenter, productionRunSystems(), [](vemo5::TestResult& result) {
         CMediaCenterKeyboardTest dialog(KvorGetCUIHandle());
         runModal(dialog, result);

@@ -181,14 +181,8 @@ LRESULT CSimpleKeyboardTest::keyboardHookHandler(WPARAM wParam, LPARAM lParam) {
         case SimpleTestReaction::ShowReleaseTime:
             (void)showDepressedTime();
             break;
-        case SimpleTestReaction::RequestPass:
-            pass();
-            break;
-        case SimpleTestReaction::RequestFail:
-            fail();
-            break;
-        case SimpleTestReaction::RequestAbort:
-            OnCancel();
+        case SimpleTestReaction::EndTest:
+            endTest(action);
             break;
         case SimpleTestReaction::Nothing:
             break;

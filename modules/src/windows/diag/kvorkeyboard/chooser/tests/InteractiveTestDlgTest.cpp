@@ -102,6 +102,6 @@ TEST_F(InteractiveTestDlgTest, EachWayOfEndingGivesItsResult) {
         pump();
         EXPECT_EQ(frame->getResult(), c.result) << c.message << " " << c.wParam;
         EXPECT_FALSE(visible(frame.get())) << c.message << " " << c.wParam;
-        EXPECT_EQ(raised(g_pUserClickedFailEvent, 287), c.result == R::FAIL() ? 1 : 0) << c.message << " " << c.wParam;
+        EXPECT_EQ(raised(g_pUserClickedFailEvent, "CInteractiveTestDlg", 287), c.result == R::FAIL() ? 1 : 0) << c.message << " " << c.wParam;
     }
 }

@@ -33,13 +33,13 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(gdiplus.ok()); }
     static void setParameter(ParameterId id, const char* value) { ASSERT_TRUE(parameterHandle(id)->setValue(value)); }
-    // How often the host was given `event` with this site code: outside a
-    // host run it logs each one.
-    int raised(const vemo5::Event* event, int code) {
+    // How often the host was given `event` from `source` with this site code:
+    // outside a host run it logs each one. The message is the bare source name.
+    int raised(const vemo5::Event* event, const std::string& source, int code) {
         int count = 0;
         for (const auto& entry : log.sink().entries())
             count += entry.message.find(event->name()) != std::string::npos &&
-                     entry.message.find("(" + std::to_string(code) + ")") != std::string::npos;
+                     entry.message.find(": " + source + " (" + std::to_string(code) + ")") != std::string::npos;
         return count;
     }
 

@@ -80,7 +80,7 @@ TEST_F(MediaCenterDialog, EveryEndingGivesItsResultAndOnlyFailReportsOnce) {
             EXPECT_EQ(key(WM_SYSKEYDOWN, c.letter, LLKHF_ALTDOWN), 1) << c.letter;
         EXPECT_EQ(dialog->getResult(), c.result) << c.button << c.letter;
         EXPECT_FALSE(dialog->IsWindowVisible()) << c.button << c.letter;
-        EXPECT_EQ(raised(g_pUserClickedFailEvent, 277), c.result == R::FAIL() ? 1 : 0) << c.button << c.letter;
+        EXPECT_EQ(raised(g_pUserClickedFailEvent, "CMediaCenterKeyboardTest", 277), c.result == R::FAIL() ? 1 : 0) << c.button << c.letter;
     }
 }
 

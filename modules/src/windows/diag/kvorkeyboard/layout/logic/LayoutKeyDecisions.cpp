@@ -10,8 +10,8 @@ constexpr std::uint16_t Tab = 15, Enter = 28, LeftCtrl = 29, S = 31, LeftAlt = 5
 
 bool isEnter(std::uint16_t k) { return k == key::Enter || k == key::NumpadEnter; }
 
-LayoutReaction shortcut(bool alt, bool disabled, LayoutReaction reaction) {
-    return alt && !disabled ? reaction : LayoutReaction::Mark;
+LayoutReaction shortcut(bool alt, bool disabled) {
+    return alt && !disabled ? LayoutReaction::EndTest : LayoutReaction::Mark;
 }
 
 // Alt is marked on release, unless that release ends Alt+S or Alt+Tab.
@@ -79,11 +79,11 @@ LayoutReaction decideLayoutKeystroke(LayoutInputState& state, const LayoutKeystr
     // Ending the test and the Windows key come first, in either input mode.
     switch (keystroke.action) {
     case SHORTCUT_PASS:
-        return shortcut(keystroke.alt, switches.disablePass, LayoutReaction::Pass);
+        return shortcut(keystroke.alt, switches.disablePass);
     case SHORTCUT_FAIL:
-        return shortcut(keystroke.alt, switches.disableFail, LayoutReaction::Fail);
+        return shortcut(keystroke.alt, switches.disableFail);
     case SHORTCUT_ABORT:
-        return shortcut(keystroke.alt, switches.disableAbort, LayoutReaction::Abort);
+        return shortcut(keystroke.alt, switches.disableAbort);
     case WINDOWS_KEY_PRESSED:
     case WINDOWS_KEY_REPEATED:
         state.skipNextKeystroke = true;

@@ -33,9 +33,7 @@ struct ShortcutSwitches {
 
 enum class LayoutReaction {
     None,
-    Pass,
-    Fail,
-    Abort,
+    EndTest,  // the verdict the shortcut names
     ReleaseWindowsKey,  // inject a key release so the Start menu does not open
     Mark,
     Reload,

@@ -76,7 +76,7 @@ TEST_F(KeyboardLayoutTestTest, ListsTheLibrariesAndShowsTheWantedOnesPictureThro
     setParameter(ParameterId::LayoutsPath, ".");  // the small libraries beside the test, and a file that is no module
     setParameter(ParameterId::szLayoutToShow, "UNNAMED.KBL");
     open(IDD_KEYBOARD_LAYOUT_TEST);
-    EXPECT_EQ(raised(g_pLayoutLoadFailedEvent, 264), 1);
+    EXPECT_EQ(raised(g_pLayoutLoadFailedEvent, "CKeyboardLayoutTest", 264), 1);
     ASSERT_EQ(typeList().GetCount(), 3);
     EXPECT_EQ(type(0), L"012345678901234567890123456789012345678901234567890123456789012");
     EXPECT_EQ(type(1), localizedText(TextId::KBStandard104).getUCS2Buffer());
@@ -86,7 +86,7 @@ TEST_F(KeyboardLayoutTestTest, ListsTheLibrariesAndShowsTheWantedOnesPictureThro
     typeList().SetCurSel(0);  // a French picture only
     page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_KEYBOARD_TYPE, CBN_SELENDOK));
     EXPECT_EQ(page->layoutWindow(), nullptr);
-    EXPECT_EQ(raised(g_pInvalidLayoutEvent, 495), 1);
+    EXPECT_EQ(raised(g_pInvalidLayoutEvent, "CKeyboardLayoutTest", 495), 1);
     // The thread's message hook, after the handler's own.
     const auto hook = env.hooks.installed.back();
     EXPECT_TRUE(hook.idHook == WH_KEYBOARD && hook.threadId == env.hooks.threadId);
@@ -137,5 +137,5 @@ TEST_F(KeyboardLayoutTestTest, ShortcutsActOnThePictureTheKeyboardAndTheFrame) {
     keystroke(key::P, false, true);
     keystroke(key::F, false, true);
     EXPECT_EQ(requests(), (std::vector<Request>{{WM_TEST_PASS, 0}, {WM_TEST_FAIL, 0}}));
-    EXPECT_EQ(raised(g_pUserClickedFailEvent, 410), 1);
+    EXPECT_EQ(raised(g_pUserClickedFailEvent, "CKeyboardLayoutTest", 410), 1);
 }

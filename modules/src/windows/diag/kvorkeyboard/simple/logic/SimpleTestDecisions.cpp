@@ -17,12 +17,12 @@ SimpleTestReaction reactionTo(KeystrokeAction action, const SimpleTestShortcuts&
         case KEY_IGNORED:
             return SimpleTestReaction::Nothing;
         case SHORTCUT_PASS:
-            return shortcuts.passEnabled && !shortcuts.passDisabled ? SimpleTestReaction::RequestPass
+            return shortcuts.passEnabled && !shortcuts.passDisabled ? SimpleTestReaction::EndTest
                                                                     : SimpleTestReaction::Nothing;
         case SHORTCUT_FAIL:
-            return shortcuts.failDisabled ? SimpleTestReaction::Nothing : SimpleTestReaction::RequestFail;
+            return shortcuts.failDisabled ? SimpleTestReaction::Nothing : SimpleTestReaction::EndTest;
         case SHORTCUT_ABORT:
-            return shortcuts.abortDisabled ? SimpleTestReaction::Nothing : SimpleTestReaction::RequestAbort;
+            return shortcuts.abortDisabled ? SimpleTestReaction::Nothing : SimpleTestReaction::EndTest;
         default:
             return SimpleTestReaction::Unhandled;
     }

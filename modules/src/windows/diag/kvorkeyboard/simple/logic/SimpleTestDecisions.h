@@ -12,9 +12,7 @@ enum class SimpleTestReaction {
     ShowNewPress,      // name, codes, time, lamps and a new history line
     ShowRepeat,        // the same name again on the history's last line
     ShowReleaseTime,   // only the held time changes
-    RequestPass,
-    RequestFail,
-    RequestAbort,
+    EndTest,           // the verdict the shortcut names
     Nothing,
     Unhandled,         // an action this test has no use for; logged
 };

@@ -33,8 +33,8 @@ TEST(LayoutKeyDecisions, ShortcutsEndTheTestInEveryInputModeUnlessSwitchedOff) {
     for (std::int32_t mode : {0, 1}) {
         LayoutInputState state;
         state.inputMode = mode;
-        expectSequence(state, {{shortcut(SHORTCUT_PASS), R::Pass}, {shortcut(SHORTCUT_FAIL), R::Fail},
-                               {shortcut(SHORTCUT_ABORT), R::Abort}, {shortcut(SHORTCUT_PASS, false), R::Mark},
+        expectSequence(state, {{shortcut(SHORTCUT_PASS), R::EndTest}, {shortcut(SHORTCUT_FAIL), R::EndTest},
+                               {shortcut(SHORTCUT_ABORT), R::EndTest}, {shortcut(SHORTCUT_PASS, false), R::Mark},
                                {press(kP), mode == 0 ? R::Mark : R::None}});
     }
     LayoutInputState state;

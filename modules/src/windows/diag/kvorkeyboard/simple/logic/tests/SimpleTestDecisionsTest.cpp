@@ -14,9 +14,9 @@ TEST(SimpleTestDecisionsTest, EveryActionUnderEveryShortcutSetting) {
         KeystrokeAction action;
         R reactions[5];  // open, before the first key, Pass off, Fail off, Abort off
     } cases[] = {
-        {SHORTCUT_PASS, {R::RequestPass, R::Nothing, R::Nothing, R::RequestPass, R::RequestPass}},
-        {SHORTCUT_FAIL, {R::RequestFail, R::RequestFail, R::RequestFail, R::Nothing, R::RequestFail}},
-        {SHORTCUT_ABORT, {R::RequestAbort, R::RequestAbort, R::RequestAbort, R::RequestAbort, R::Nothing}},
+        {SHORTCUT_PASS, {R::EndTest, R::Nothing, R::Nothing, R::EndTest, R::EndTest}},
+        {SHORTCUT_FAIL, {R::EndTest, R::EndTest, R::EndTest, R::Nothing, R::EndTest}},
+        {SHORTCUT_ABORT, {R::EndTest, R::EndTest, R::EndTest, R::EndTest, R::Nothing}},
     };
     for (const auto& c : cases)
         for (int i = 0; i < 5; ++i) EXPECT_EQ(reactionTo(c.action, settings[i]), c.reactions[i]) << c.action << i;
