@@ -96,7 +96,9 @@ int build(const Options& options, std::ostream& out, std::ostream& err) {
 int check(const Options& options, std::ostream& out, std::ostream& err) {
     Diagnostics diagnostics;
     std::vector<LayoutSource> sources;
-    for (const std::string& drawing : options.drawings) sources.push_back(readLayoutSource(drawing, diagnostics));
+    // Language files named too (layouts/*.json) are read with their drawing.
+    for (const std::string& drawing : options.drawings)
+        if (!isLanguageFile(drawing)) sources.push_back(readLayoutSource(drawing, diagnostics));
     std::vector<std::pair<std::string, const KlePicture*>> named;
     for (const LayoutSource& source : sources) named.emplace_back(source.file, &source.english);
     checkDistinctNames(named, diagnostics);

@@ -89,6 +89,14 @@ LayoutSource readLayoutSource(const std::string& file, Diagnostics& out) {
     return source;
 }
 
+bool isLanguageFile(const std::string& file) {
+    const fs::path path = fs::u8path(file);
+    const std::string stem = path.stem().u8string();
+    const std::size_t dot = stem.find('.');
+    std::error_code error;
+    return dot != std::string::npos && fs::exists(path.parent_path() / fs::u8path(stem.substr(0, dot) + ".json"), error);
+}
+
 std::vector<LanguagePicture> languagePictures(const LayoutSource& source) {
     std::vector<LanguagePicture> pictures{{kEnglishUnitedStates, placeControls(source.english)}};
     for (const Translation& translation : source.translations)

@@ -29,6 +29,10 @@ struct LayoutSource {
 // to `diagnostics`, and nothing is usable when it holds an error.
 LayoutSource readLayoutSource(const std::string& file, Diagnostics& diagnostics);
 
+// Whether `file` is the language file of a drawing beside it
+// ("Iso105Kbd.de-DE.json" next to "Iso105Kbd.json"), read with that drawing.
+bool isLanguageFile(const std::string& file);
+
 // The library's pictures, English first. `source` must be free of errors.
 std::vector<LanguagePicture> languagePictures(const LayoutSource& source);
 

@@ -20,8 +20,9 @@ constexpr double kFace = 240.0 / 255, kInk = 0, kHint = 0.45;
 // to it); fontconfig picks a similar face where Wine is not installed.
 const char* const kWineFonts = "/usr/share/wine/fonts";
 const char* const kFace8 = "Tahoma";
-// Tahoma has no CJK glyphs; legends in those scripts get a face that has.
-const char* const kCjkFace = "WenQuanYi Micro Hei";
+// Tahoma stops short of symbols (arrows, currency) and CJK; legends with
+// those get a face that has them.
+const char* const kWideFace = "WenQuanYi Micro Hei";
 
 // MulDiv, as MapDialogRect scales: rounded half away from zero.
 int scaled(int value, int numerator, int denominator) {
@@ -29,9 +30,9 @@ int scaled(int value, int numerator, int denominator) {
     return static_cast<int>((product + (product >= 0 ? denominator / 2 : -denominator / 2)) / denominator);
 }
 
-bool needsCjkFace(const std::string& utf8) {
+bool needsWideFace(const std::string& utf8) {
     for (unsigned char c : utf8)
-        if (c >= 0xE3) return true;  // the lead bytes of U+3000 and above
+        if (c >= 0xE2) return true;  // the lead bytes of U+2000 and above
     return false;
 }
 
@@ -98,7 +99,7 @@ void drawControl(cairo_t* cr, const DialogControl& control) {
     cairo_stroke(cr);
     const double inset = control.textArea ? 0 : 1;  // inside the frame
     const double width = right - left - 2 * inset;
-    cairo_select_font_face(cr, needsCjkFace(control.text) ? kCjkFace : kFace8, CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr, needsWideFace(control.text) ? kWideFace : kFace8, CAIRO_FONT_SLANT_NORMAL,
                            CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, kFontPixels);
     cairo_font_extents_t font;
