@@ -140,4 +140,16 @@ TEST(LibraryImage, WritesTheEarlierPicturesByteForByte) {
     }
 }
 
+// A picture 32 units wide gets 15 dialog units a key: a key from 1.5 to 2.5
+// spans 22.5 to 37.5, which the earlier converter rounded to 22 and 38.
+TEST(LibraryImage, PlacesHalvesOnTheEvenNeighbourAsTheEarlierPicturesWere) {
+    KlePicture picture;
+    picture.keys.resize(2);
+    picture.keys[0].x = 1.5;
+    picture.keys[1].x = 31;
+    const std::vector<DialogControl> controls = placeControls(picture);
+    EXPECT_EQ(controls[0].x, 22);
+    EXPECT_EQ(controls[0].cx, 38 - 22 - 1);
+}
+
 }  // namespace
