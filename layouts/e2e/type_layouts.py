@@ -1,16 +1,16 @@
-"""The new keyboards typed completely under Wine, and the ISO keyboard's
-picture in the user's language.
-
-For each keyboard the module runs its layout test on that library alone with
-"bEnablePassAfterAllPressed"; every key of the drawing is pressed once as a
-real X key event (XTEST, by the key's X keycode), Pass must stay unavailable
-until the last key and become available with it. The Japanese keyboard runs
-on a display with a Japanese keymap, as a Japanese bench has: without it X
-has no symbol on the Yen and Ro keys and Wine drops them.
-
-Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
-build. Reports and screenshots stay in <build>/layouts-typed/.
-"""
+# The new keyboards typed completely under Wine, and the ISO keyboard's
+# picture in the user's language.
+#
+# For each keyboard the module runs its layout test on that library alone with
+# "bEnablePassAfterAllPressed"; every key of the drawing is pressed once as a
+# real X key event (XTEST, by the key's X keycode), Pass must stay unavailable
+# until the last key and become available with it. The Japanese keyboard runs
+# on a display with a Japanese keymap, as a Japanese bench has: without it X
+# has no symbol on the Yen and Ro keys and Wine drops them.
+#
+# Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
+# build. Reports and screenshots stay in <build>/layouts-typed/.
+import contextlib
 import ctypes
 import json
 import os
@@ -55,7 +55,7 @@ def keycode(identifier):
 
 
 def identifiers(drawing):
-    """The keys of a drawing in its order (text areas left out)."""
+    # The keys of a drawing in its order (text areas left out).
     found = []
     for row in json.loads(pathlib.Path(drawing).read_text(encoding="utf-8"))[1:]:
         for item in row:
@@ -65,7 +65,7 @@ def identifiers(drawing):
 
 
 class XTest:
-    """Real key events on one display, by keycode."""
+    # Real key events on one display, by keycode.
 
     def __init__(self, display):
         self.x11 = ctypes.CDLL("libX11.so.6")
@@ -86,7 +86,7 @@ class XTest:
 
 
 class JapaneseDisplay:
-    """An Xvfb of its own whose US keymap is the Japanese one."""
+    # An Xvfb of its own whose US keymap is the Japanese one.
 
     def __enter__(self):
         xkb = RESULTS / "xkb-jp"
@@ -107,22 +107,18 @@ class JapaneseDisplay:
         self.server.wait()
 
 
-class on_display:
-    """The display the xdotool calls of kvo_e2e talk to, for a while."""
-
-    def __init__(self, display):
-        self.display = display
-
-    def __enter__(self):
-        self.saved = os.environ["DISPLAY"]
-        os.environ["DISPLAY"] = self.display
-
-    def __exit__(self, *exc):
-        os.environ["DISPLAY"] = self.saved
+@contextlib.contextmanager
+def on_display(display):
+    # The display the xdotool calls of kvo_e2e talk to, for a while.
+    saved, os.environ["DISPLAY"] = os.environ["DISPLAY"], display
+    try:
+        yield
+    finally:
+        os.environ["DISPLAY"] = saved
 
 
 def wine_identifiers(display, codes):
-    """What Wine makes of these X keys, as the layout test's hook sees them."""
+    # What Wine makes of these X keys, as the layout test's hook sees them.
     probe = BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe"
     process = subprocess.Popen(["wine", str(probe), "message", "6000"], stdout=subprocess.PIPE, text=True)
     assert process.stdout.readline().strip() == "ready"
@@ -139,7 +135,7 @@ def wine_identifiers(display, codes):
 
 class TypedUnderWine(unittest.TestCase):
     def type_keyboard(self, name, library, display, substitutes=None):
-        """Presses every key of the drawing `name` in the module's layout test."""
+        # Presses every key of the drawing `name` in the module's layout test.
         drawn = identifiers(SOURCES / f"{name}.json")
         keys = [(substitutes or {}).get(i, i) for i in drawn]
         codes = [keycode(i) for i in drawn]

@@ -28,11 +28,6 @@ std::vector<std::string> shippedDrawings() {
     return drawings;
 }
 
-std::wstring wide(const std::string& utf8) {
-    const std::u16string units = toUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
-}
-
 BOOL CALLBACK countChild(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
@@ -51,7 +46,7 @@ TEST_P(ShippedLayout, EveryPictureCreatesItsKeysWhereTheDrawingPutsThem) {
 
     wchar_t name[64] = {};
     LoadStringW(library.get(), 1, name, 64);
-    EXPECT_EQ(name, wide(source.english.name));
+    EXPECT_EQ(reinterpret_cast<const char16_t*>(name), toUtf16(source.english.name));
 
     afx::ScopedWindow parent(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1000, 400, nullptr, nullptr,
                                              GetModuleHandleW(nullptr), nullptr));
@@ -84,7 +79,7 @@ TEST_P(ShippedLayout, EveryPictureCreatesItsKeysWhereTheDrawingPutsThem) {
             EXPECT_TRUE(IsWindowVisible(key)) << control.id;
             wchar_t text[128] = {};
             GetWindowTextW(key, text, 128);
-            EXPECT_EQ(text, wide(control.text)) << control.id;
+            EXPECT_EQ(reinterpret_cast<const char16_t*>(text), toUtf16(control.text)) << control.id;
         }
     }
 }

@@ -32,7 +32,7 @@ public:
     }
     // Overwrites a field written earlier, once its value is known.
     void patch32(std::size_t offset, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) m_bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+        for (std::size_t i = 0; i < 4; ++i) m_bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
     }
 
     std::size_t size() const { return m_bytes.size(); }

@@ -43,7 +43,7 @@ bool parse(const std::vector<std::string>& args, Options& options, std::ostream&
             if (arg == "--preview") options.mode = Options::Mode::Preview;
             (arg == "--language" ? options.language : options.output) = args[++i];
         } else if (arg.empty() || arg[0] == '-') {
-            err << "kblmake: " << (arg == "-h" || arg == "--help" ? "" : "unknown option or missing value: " + arg + "\n");
+            if (arg != "-h" && arg != "--help") err << "kblmake: unknown option or missing value: " << arg << "\n";
             return false;
         } else {
             options.drawings.push_back(arg);
@@ -51,7 +51,8 @@ bool parse(const std::vector<std::string>& args, Options& options, std::ostream&
     }
     const bool oneDrawing = options.drawings.size() == 1;
     if (options.mode != Options::Mode::Check && !oneDrawing) err << "kblmake: name one drawing\n";
-    if (options.mode == Options::Mode::Check && options.drawings.empty()) err << "kblmake: name the drawings to check\n";
+    if (options.mode == Options::Mode::Check && options.drawings.empty())
+        err << "kblmake: name the drawings to check\n";
     return options.mode == Options::Mode::Check ? !options.drawings.empty() : oneDrawing;
 }
 

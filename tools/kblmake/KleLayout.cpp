@@ -135,7 +135,8 @@ private:
         for (const char* angle : {"r", "rx", "ry"}) {
             if (number(props, angle, value, place)) cursor.rotated = value != 0;
         }
-        if (const JsonValue* decal = props.member("d")) cursor.decal = decal->kind == JsonValue::Kind::Bool && decal->boolean;
+        if (const JsonValue* decal = props.member("d"))
+            cursor.decal = decal->kind == JsonValue::Kind::Bool && decal->boolean;
     }
 
     void readRow(const JsonValue& items, int row, Cursor& cursor, KlePicture& picture) {

@@ -207,8 +207,8 @@ void checkName(const KlePicture& picture, Diagnostics& out) {
 }
 
 void checkKeys(const KlePicture& picture, Diagnostics& out) {
-    const bool anyKey = std::any_of(picture.keys.begin(), picture.keys.end(), [](const KleKey& k) { return !k.textArea; });
-    if (!anyKey) report(out, Rule::NoKeys, {1, 1}, "the layout has no keys");
+    if (std::none_of(picture.keys.begin(), picture.keys.end(), [](const KleKey& k) { return !k.textArea; }))
+        report(out, Rule::NoKeys, {1, 1}, "the layout has no keys");
     std::map<std::uint16_t, const KleKey*> seen;
     for (const KleKey& key : picture.keys) {
         if (const auto [first, inserted] = seen.emplace(key.id, &key); !inserted)

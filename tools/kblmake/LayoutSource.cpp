@@ -94,7 +94,8 @@ bool isLanguageFile(const std::string& file) {
     const std::string stem = path.stem().u8string();
     const std::size_t dot = stem.find('.');
     std::error_code error;
-    return dot != std::string::npos && fs::exists(path.parent_path() / fs::u8path(stem.substr(0, dot) + ".json"), error);
+    return dot != std::string::npos &&
+           fs::exists(path.parent_path() / fs::u8path(stem.substr(0, dot) + ".json"), error);
 }
 
 std::vector<LanguagePicture> languagePictures(const LayoutSource& source) {

@@ -29,7 +29,8 @@ std::vector<std::uint8_t> stringBlock(const std::u16string& name) {
 
 std::vector<std::uint8_t> layoutLibrary(const std::string& name, const std::vector<LanguagePicture>& pictures) {
     std::vector<Resource> resources;
-    resources.push_back({RT_STRING, kNameString / kStringsPerBlock + 1, kEnglishUnitedStates, stringBlock(toUtf16(name))});
+    resources.push_back(
+        {RT_STRING, kNameString / kStringsPerBlock + 1, kEnglishUnitedStates, stringBlock(toUtf16(name))});
     for (const LanguagePicture& picture : pictures)
         resources.push_back({RT_DIALOG, kPictureDialog, picture.language, dialogTemplate(picture.controls)});
     return resourceOnlyDll(resources);

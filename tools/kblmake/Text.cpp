@@ -42,4 +42,15 @@ void appendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
+std::string toUtf8(std::u16string_view utf16) {
+    std::string out;
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        std::uint32_t code = utf16[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < utf16.size())
+            code = 0x10000 + ((code - 0xD800) << 10) + (utf16[++i] - 0xDC00u);
+        appendUtf8(out, code);
+    }
+    return out;
+}
+
 }  // namespace kblmake

@@ -8,18 +8,10 @@
 #include "Text.h"
 
 #ifdef _WIN32
-// Windows hands file names over in UTF-16; everything inside is UTF-8.
+// Windows hands the arguments over in UTF-16; everything inside is UTF-8.
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg;
-        for (const wchar_t* c = argv[i]; *c; ++c) {
-            std::uint32_t code = static_cast<std::uint16_t>(*c);
-            if (code >= 0xD800 && code <= 0xDBFF && c[1]) code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<std::uint16_t>(*++c) - 0xDC00u);
-            kblmake::appendUtf8(arg, code);
-        }
-        args.push_back(arg);
-    }
+    for (int i = 1; i < argc; ++i) args.push_back(kblmake::toUtf8(reinterpret_cast<const char16_t*>(argv[i])));
     return kblmake::runCommandLine(args, std::cout, std::cerr);
 }
 #else

@@ -80,7 +80,8 @@ TEST_F(CommandLine, ChecksWithoutWritingAndReportsWarnings) {
     const std::string b = file("B.json", R"([{"name": "N Series."}, ["A\n#1E"]])");
     EXPECT_EQ(run({"--check", a, b}), kDrawingHasErrors);
     EXPECT_NE(m_err.str().find(a + ":1:11: warning: the name \"N Series.\""), std::string::npos) << m_err.str();
-    EXPECT_NE(m_err.str().find(b + ":1:11: error: the name \"N Series.\" is shown like that of " + a), std::string::npos);
+    EXPECT_NE(m_err.str().find(b + ":1:11: error: the name \"N Series.\" is shown like that of " + a),
+              std::string::npos);
     EXPECT_EQ(m_out.str(), "2 drawings checked: errors found, 3 messages\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), {}), 2);
     EXPECT_EQ(run({"--check", a}), kDone) << "a warning alone does not stop a library";

@@ -9,7 +9,8 @@ using namespace kblmake;
 namespace {
 
 TEST(Json, ReadsValuesWithTheirPlaces) {
-    const JsonValue root = parseJson("\xEF\xBB\xBF[\n  {\"name\": \"K\\u00e4se \\ud83d\\ude00\", \"w\": -1.5e1},\n  [\"A\\n#1E\", true, null]\n]");
+    const JsonValue root = parseJson("\xEF\xBB\xBF[\n  {\"name\": \"K\\u00e4se \\ud83d\\ude00\", \"w\": -1.5e1},\n"
+                                     "  [\"A\\n#1E\", true, null]\n]");
     ASSERT_EQ(root.kind, JsonValue::Kind::Array);
     const JsonValue& meta = root.items[0];
     EXPECT_EQ(meta.member("name")->text, "K\xC3\xA4se \xF0\x9F\x98\x80");
@@ -52,9 +53,10 @@ TEST(Json, RefusesBrokenAndHostileDocumentsWithThePlace) {
         {"[] []", 1, 4, "after the end"},
         {std::string(100, '['), 1, 65, "nested deeper"},
         {std::string("[\"a\0\"]", 6), 1, 4, "raw control character"},
+        {std::string(kMaxJsonBytes + 1, ' '), 1, 1, "not a keyboard drawing"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.substr(0, 80));
         try {
             parseJson(c.text);
             ADD_FAILURE() << "accepted";
@@ -64,10 +66,6 @@ TEST(Json, RefusesBrokenAndHostileDocumentsWithThePlace) {
             EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
         }
     }
-}
-
-TEST(Json, RefusesFilesFarBeyondADrawingsSize) {
-    EXPECT_THROW(parseJson(std::string(kMaxJsonBytes + 1, ' ')), JsonError);
 }
 
 }  // namespace
