@@ -85,9 +85,12 @@ int build(const Options& options, std::ostream& out, std::ostream& err) {
     const std::string path = libraryPath(options);
     const int written = write(path, layoutLibrary(source.english.name, languagePictures(source)), err);
     if (written == kDone) {
-        const auto keys = std::count_if(source.english.keys.begin(), source.english.keys.end(),
-                                        [](const KleKey& key) { return !key.textArea; });
-        out << path << ": \"" << source.english.name << "\", " << keys << " keys, en-US";
+        const auto& drawn = source.english.keys;
+        const auto keys = std::count_if(drawn.begin(), drawn.end(), [](const KleKey& k) { return !k.textArea; });
+        const auto named = std::count_if(drawn.begin(), drawn.end(), [](const KleKey& k) { return k.fromLegend; });
+        out << path << ": \"" << source.english.name << "\", " << keys << " keys";
+        if (named > 0) out << " (" << named << " named by their legends)";
+        out << ", en-US";
         for (const Translation& translation : source.translations) out << " " << translation.tag;
         out << "\n";
     }

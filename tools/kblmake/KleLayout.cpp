@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "KeyNames.h"
+
 namespace kblmake {
 namespace {
 
@@ -180,15 +182,17 @@ private:
                 key.legends.push_back(line);
             }
         }
-        if (identifiers == 1) {
+        // A key with no identifier line is named by its legend once all
+        // keys are read (the space bar decides left and right).
+        key.fromLegend = identifiers == 0 && !key.textArea;
+        if (identifiers == 1 || key.fromLegend) {
             picture.keys.push_back(std::move(key));
             return;
         }
-        const std::string wanted = key.textArea ? "a decal is an instructions text and needs \"#1104\" or \"#1106\""
-                                                : "needs one \"#<hex>\" key identifier";
         m_out.add(Severity::Error, item.at,
-                  describeKey(key) + ": " + wanted + (identifiers == 0 ? " among its legends" : ", not " +
-                                                                          std::to_string(identifiers)));
+                  describeKey(key) + (key.textArea
+                                          ? ": a decal is an instructions text and needs \"#1104\" or \"#1106\""
+                                          : ": needs one \"#<hex>\" key identifier, not " + std::to_string(identifiers)));
     }
 
     Diagnostics& m_out;
@@ -197,7 +201,9 @@ private:
 }  // namespace
 
 KlePicture readKleLayout(const JsonValue& root, Diagnostics& diagnostics) {
-    return LayoutReader(diagnostics).read(root);
+    KlePicture picture = LayoutReader(diagnostics).read(root);
+    nameKeysByLegend(picture, diagnostics);
+    return picture;
 }
 
 std::string describeKey(const KleKey& key) {

@@ -4,8 +4,10 @@
 // keyboard reports (scan code, plus 0x100 for an E0-prefixed key), so every
 // key carries it as one of its legend lines, "#" and two or three hex digits
 // ("#1C", "#11C"); "#F1!" marks an identifier outside the usual ranges as
-// meant. The other lines are drawn on the key, top to bottom. A decal is the
-// Fn instructions text, "#1104" (or the second text, "#1106").
+// meant. The other lines are drawn on the key, top to bottom. A key without
+// such a line is named by its legend where that names a standard key
+// (KeyNames.h). A decal is the Fn instructions text, "#1104" (or the second
+// text, "#1106").
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +28,7 @@ struct KleKey {
     std::uint16_t id = 0;
     bool textArea = false;  // a decal: an instructions text, not a key
     bool meant = false;     // the identifier carries "!"
+    bool fromLegend = false;  // no identifier line: its legend names the key
     bool rotated = false;
     double x = 0, y = 0, w = 1, h = 1;  // in key units (1u = one ordinary key)
 };

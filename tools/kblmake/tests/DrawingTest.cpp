@@ -54,6 +54,22 @@ TEST(Drawing, PlacesKeysByTheEditorsRules) {
     EXPECT_EQ(describeKey(picture.keys[2]), "row 2, key 1 (\"Backspace\", #0E)");
 }
 
+// A maker's drawing has legends and no identifiers: sides come from the
+// space bar, keypad keys are the second of their name from the left.
+TEST(Drawing, NamesKeysByTheirLegends) {
+    Diagnostics diagnostics;
+    const KlePicture picture = read(drawing(R"(["~\n`", "!\n1", "\u00a3\n3", "Num\nLock", "7\nHome", "1\nEnd",
+        ".\nDel"],
+        ["Shift", "|\n\\", {"w": 6}, "", "Alt", "AltGr", "Shift", "|\n\\", "Enter", "Return", "Fn"])"),
+                                    diagnostics);
+    std::vector<int> ids;
+    for (const KleKey& key : picture.keys) ids.push_back(key.id);
+    EXPECT_EQ(ids, (std::vector<int>{0x29, 0x02, 0x04, 0x145, 0x08, 0x4F, 0x34, 0x2A, 0x56, 0x39, 0x138, 0x138, 0x36,
+                                     0x2B, 0x1C, 0x11C}));
+    ASSERT_EQ(diagnostics.list().size(), 1u);
+    EXPECT_NE(diagnostics.list()[0].message.find("(\"Fn\"): needs its identifier"), std::string::npos);
+}
+
 TEST(Drawing, ACleanDrawingHasNothingToSay) {
     EXPECT_TRUE(problems(drawing(R"(["A\n#1E", "Enter\n#11C", "Hangul\n#F2", {"d": true}, "Fn\n#1104"])",
                                  "Standard 104/109 key keyboard."))
@@ -71,7 +87,7 @@ TEST(Drawing, CatchesTheTechniciansMistakes) {
         const char* says;
     };
     const Case cases[] = {
-        {"no identifier", drawing(R"(["A", "B\n#30"])"), Severity::Error, 30, "row 1, key 1 (\"A\"): needs one"},
+        {"no name", drawing(R"(["Fn", "B\n#30"])"), Severity::Error, 30, "row 1, key 1 (\"Fn\"): needs its identifier"},
         {"two identifiers", drawing(R"(["A\n#1E\n#1F", "B\n#30"])"), Severity::Error, 30, "not 2"},
         {"a decal that is no text area", drawing(R"(["A\n#1E", {"d": true}, "Label\n#30"])"), Severity::Error,
          53, "#1104"},
