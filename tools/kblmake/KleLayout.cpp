@@ -190,9 +190,9 @@ private:
             return;
         }
         m_out.add(Severity::Error, item.at,
-                  describeKey(key) + (key.textArea
-                                          ? ": a decal is an instructions text and needs \"#1104\" or \"#1106\""
-                                          : ": needs one \"#<hex>\" key identifier, not " + std::to_string(identifiers)));
+                  describeKey(key) +
+                      (key.textArea ? ": a decal is an instructions text and needs \"#1104\" or \"#1106\""
+                                    : ": needs one \"#<hex>\" key identifier, not " + std::to_string(identifiers)));
     }
 
     Diagnostics& m_out;

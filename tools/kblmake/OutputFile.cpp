@@ -18,7 +18,7 @@ bool writeFileAtomically(const std::string& path, const std::vector<std::uint8_t
         if (!out) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            error = "cannot write " + temporary.u8string();
+            error = "cannot write " + path + " (is its folder there, and may it be written to?)";
             return false;
         }
     }
