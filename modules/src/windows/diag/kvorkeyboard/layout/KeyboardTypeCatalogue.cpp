@@ -1,6 +1,7 @@
 #include "KeyboardTypeCatalogue.h"
 
 #include "frame/LocalizedStrings.h"
+#include "layout/logic/KeyboardTypeNames.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -10,24 +11,10 @@ struct KeyboardType {
     TextId text;
 };
 
-// Searched in this order; the first equal name wins. "T Serries" is how the
-// shipped libraries spell it, so that is what has to match.
 constexpr KeyboardType kKeyboardTypes[] = {
-    {"Media center keyboard.", TextId::KBMC},
-    {"USB 99 key keyboard.", TextId::KBUSBF99},
-    {"Standard 101 enhanced keyboard.", TextId::KBStandard101},
-    {"Standard 104/109 key keyboard.", TextId::KBStandard104},
-    {"Standard 106 key keyboard.", TextId::KBStandard106},
-    {"B Series (Layout 1)", TextId::KBFujiB1},
-    {"B Series (Layout 2)", TextId::KBFujiB2},
-    {"C Series / E Series (Layout 1) / Other Fujitsu Keyboard", TextId::KBFujiC},
-    {"E Series (Layout 2)", TextId::KBFujiE},
-    {"N Series", TextId::KBFujiN},
-    {"P Series (Layout 1)", TextId::KBFujiP1},
-    {"P Series (Layout 2)", TextId::KBFujiP2},
-    {"S Series (Layout 1) / T Serries", TextId::KBFujiS1},
-    {"S Series (Layout 2)", TextId::KBFujiS2},
-    {"TOUGHBOOK", TextId::KBToughBook},
+#define KVORKEYBOARD_KEYBOARD_TYPE_ROW(name, text) {name, TextId::text},
+    KVORKEYBOARD_KEYBOARD_TYPES(KVORKEYBOARD_KEYBOARD_TYPE_ROW)
+#undef KVORKEYBOARD_KEYBOARD_TYPE_ROW
 };
 
 }  // namespace

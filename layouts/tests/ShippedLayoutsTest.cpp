@@ -1,0 +1,92 @@
+// The shipped libraries as Windows reads them, the way the layout test does:
+// mapped as data files, string 1 for the name, and every picture (one per
+// language) created without a dialog procedure. Each key window must stand
+// where its drawing puts it, with the drawing's identifier and legend.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "LayoutSource.h"
+#include "Text.h"
+#include "afx/ScopedWin.h"
+
+namespace fs = std::filesystem;
+using namespace kblmake;
+
+namespace {
+
+std::vector<std::string> shippedDrawings() {
+    std::vector<std::string> drawings;
+    for (const fs::directory_entry& entry : fs::directory_iterator("Z:" KVO_LAYOUT_SOURCES)) {
+        const fs::path& path = entry.path();
+        if (path.extension() == ".json" && path.stem().extension().empty()) drawings.push_back(path.u8string());
+    }
+    return drawings;
+}
+
+BOOL CALLBACK countChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+class ShippedLayout : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedLayout, EveryPictureCreatesItsKeysWhereTheDrawingPutsThem) {
+    Diagnostics diagnostics;
+    const LayoutSource source = readLayoutSource(GetParam(), diagnostics);
+    ASSERT_FALSE(diagnostics.hasErrors()) << formatDiagnostic(diagnostics.list().front());
+    const std::wstring file =
+        L"Z:" KVO_LAYOUT_LIBRARIES L"/" + fs::u8path(GetParam()).stem().wstring() + L".kbl";
+    afx::ScopedLibrary library(LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(library) << GetLastError();
+
+    wchar_t name[64] = {};
+    LoadStringW(library.get(), 1, name, 64);
+    EXPECT_EQ(reinterpret_cast<const char16_t*>(name), toUtf16(source.english.name));
+
+    afx::ScopedWindow parent(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1000, 400, nullptr, nullptr,
+                                             GetModuleHandleW(nullptr), nullptr));
+    ShowWindow(parent.get(), SW_SHOWNOACTIVATE);  // keys count as unpressed while visible
+    for (const LanguagePicture& expected : languagePictures(source)) {
+        SCOPED_TRACE(expected.language);
+        HRSRC resource = FindResourceExW(library.get(), RT_DIALOG, MAKEINTRESOURCEW(2), expected.language);
+        HGLOBAL loaded = resource ? LoadResource(library.get(), resource) : nullptr;
+        auto* dialogTemplate = loaded ? static_cast<LPCDLGTEMPLATEW>(LockResource(loaded)) : nullptr;
+        ASSERT_NE(dialogTemplate, nullptr);
+        afx::ScopedWindow picture(
+            CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, parent.get(), nullptr, 0));
+        ASSERT_TRUE(picture) << GetLastError();
+
+        int windows = 0;
+        EnumChildWindows(picture.get(), countChild, reinterpret_cast<LPARAM>(&windows));
+        EXPECT_EQ(windows, static_cast<int>(expected.controls.size()));
+        for (const DialogControl& control : expected.controls) {
+            HWND key = GetDlgItem(picture.get(), control.id);
+            ASSERT_NE(key, nullptr) << control.id;
+            // Windows scales a control's place and its size each on its own.
+            RECT place{control.x, control.y, control.cx, control.cy};
+            MapDialogRect(picture.get(), &place);
+            place.right += place.left;
+            place.bottom += place.top;
+            RECT shown{};
+            GetWindowRect(key, &shown);
+            MapWindowPoints(nullptr, picture.get(), reinterpret_cast<POINT*>(&shown), 2);
+            EXPECT_TRUE(EqualRect(&place, &shown)) << control.id;
+            EXPECT_TRUE(IsWindowVisible(key)) << control.id;
+            wchar_t text[128] = {};
+            GetWindowTextW(key, text, 128);
+            EXPECT_EQ(reinterpret_cast<const char16_t*>(text), toUtf16(control.text)) << control.id;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ShippedLayout, ::testing::ValuesIn(shippedDrawings()),
+                         [](const ::testing::TestParamInfo<std::string>& drawing) {
+                             return fs::u8path(drawing.param).stem().string();
+                         });
+
+}  // namespace
