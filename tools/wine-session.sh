@@ -3,30 +3,57 @@
 # prefix and a warm, persistent wineserver. A prefix warmed without a display
 # cannot create windows later, so the display comes first.
 # Usage: source tools/wine-session.sh <build-dir>; end with kvo_end_wine_session
-# (scripts trap it on EXIT), or the display it started stays behind.
+# (scripts trap it on EXIT), or the display it started stays behind. When the
+# session cannot be set up, it says why, ends what it started and returns 1.
 kvo_build_dir="$(cd "${1:?build dir}" && pwd)"
 export WINEPREFIX="$kvo_build_dir/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+kvo_end_wine_session() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "${kvo_xvfb_pid:-}" ] && kill "$kvo_xvfb_pid" 2>/dev/null || true
+}
+
+kvo_session_failed() {
+    echo "wine-session: $*" >&2
+    kvo_end_wine_session
+}
+
 if [ -z "${DISPLAY:-}" ]; then
-    kvo_display=""
-    for n in $(seq 90 199); do
-        [ -e "/tmp/.X11-unix/X$n" ] || { kvo_display=":$n"; break; }
+    # Xvfb picks a free display number itself, under its lock file, and
+    # writes it once it accepts connections: sessions started at the same
+    # moment never share a display.
+    kvo_display_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$kvo_display_file" >/dev/null 2>&1 &
+    kvo_xvfb_pid=$!
+    for _ in $(seq 300); do
+        [ -s "$kvo_display_file" ] || ! kill -0 "$kvo_xvfb_pid" 2>/dev/null && break
+        sleep 0.1
     done
-    if [ -z "$kvo_display" ]; then
-        echo "wine-session: no free display between :90 and :199 (old Xvfb sessions left running?)" >&2
+    kvo_display_number="$(tr -dc 0-9 <"$kvo_display_file")"
+    rm -f "$kvo_display_file"
+    if [ -z "$kvo_display_number" ]; then
+        kvo_session_failed "Xvfb did not answer within 30 s (is the xvfb package installed?)"
         return 1
     fi
-    Xvfb "$kvo_display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    kvo_xvfb_pid=$!
-    export DISPLAY="$kvo_display"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    export DISPLAY=":$kvo_display_number"
+fi
+if ! xdpyinfo >/dev/null 2>&1; then
+    kvo_session_failed "the X display $DISPLAY does not answer"
+    return 1
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
+    wineboot -i >/dev/null 2>&1 || {
+        kvo_session_failed "wineboot could not create the Wine prefix $WINEPREFIX (exit $?)"
+        return 1
+    }
     wineserver -w
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        kvo_session_failed "wineboot left no registry in $WINEPREFIX"
+        return 1
+    fi
     # Without a window manager Wine draws no frame; let it draw its own.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     wineserver -w
@@ -51,7 +78,3 @@ fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
 
-kvo_end_wine_session() {
-    wineserver -k >/dev/null 2>&1 || true
-    [ -n "${kvo_xvfb_pid:-}" ] && kill "$kvo_xvfb_pid" 2>/dev/null || true
-}
