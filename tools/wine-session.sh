@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Source this: a virtual display (unless one is set), the build's own Wine
-# prefix and a warm, persistent wineserver. A prefix warmed without a display
-# cannot create windows later, so the display comes first.
+# prefix, a warm, persistent wineserver and a desktop process that lasts as
+# long as the session. A prefix warmed without a display cannot create windows
+# later, so the display comes first.
 # Usage: source tools/wine-session.sh <build-dir>; end with kvo_end_wine_session
 # (scripts trap it on EXIT), or the display it started stays behind. When the
 # session cannot be set up, it says why, ends what it started and returns 1.
@@ -78,3 +79,22 @@ fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
 
+# Wine starts its desktop process (explorer /desktop) for the first program
+# that needs a window, handing it that program's output, and keeps it while
+# any Wine program runs: whoever reads that program's output (CTest, a test
+# script) then waits for the desktop to end, which with programs overlapping
+# can be never. So the session starts the desktop itself, writing nowhere.
+# `wine` waits in start.exe for it, and being a program of the desktop keeps
+# it up until the session ends.
+wine explorer.exe /desktop >/dev/null 2>&1 &
+kvo_desktop_pid=$!
+# Its windows, never shown, tell that the desktop is up.
+for _ in $(seq 300); do
+    xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1 || ! kill -0 "$kvo_desktop_pid" 2>/dev/null && break
+    sleep 0.1
+done
+# It ends at once when another desktop process was first.
+if ! kill -0 "$kvo_desktop_pid" 2>/dev/null || ! xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1; then
+    kvo_session_failed "Wine's desktop process did not start, or another one runs in $WINEPREFIX"
+    return 1
+fi
