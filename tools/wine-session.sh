@@ -12,6 +12,10 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 kvo_end_wine_session() {
+    if [ -n "${kvo_desktop_pid:-}" ] && ! kill -0 "$kvo_desktop_pid" 2>/dev/null; then
+        echo "wine-session: Wine's desktop process ended before the session; a program started later" \
+             "may have left its output open until the end of a new one" >&2
+    fi
     wineserver -k >/dev/null 2>&1 || true
     [ -n "${kvo_xvfb_pid:-}" ] && kill "$kvo_xvfb_pid" 2>/dev/null || true
 }
@@ -95,6 +99,7 @@ for _ in $(seq 300); do
 done
 # It ends at once when another desktop process was first.
 if ! kill -0 "$kvo_desktop_pid" 2>/dev/null || ! xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1; then
+    unset kvo_desktop_pid
     kvo_session_failed "Wine's desktop process did not start, or another one runs in $WINEPREFIX"
     return 1
 fi
