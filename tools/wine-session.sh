@@ -16,8 +16,11 @@ kvo_end_wine_session() {
         echo "wine-session: Wine's desktop process ended before the session; a program started later" \
              "may have left its output open until the end of a new one" >&2
     fi
-    wineserver -k >/dev/null 2>&1 || true
-    [ -n "${kvo_xvfb_pid:-}" ] && kill "$kvo_xvfb_pid" 2>/dev/null || true
+    # Only what this session started: a session that could not start may
+    # have met another one's wineserver.
+    [ -z "${kvo_server_started:-}" ] || wineserver -k >/dev/null 2>&1 || true
+    [ -z "${kvo_xvfb_pid:-}" ] || kill "$kvo_xvfb_pid" 2>/dev/null || true
+    unset kvo_server_started kvo_xvfb_pid kvo_desktop_pid
 }
 
 kvo_session_failed() {
@@ -49,6 +52,7 @@ if ! xdpyinfo >/dev/null 2>&1; then
     return 1
 fi
 
+kvo_new_prefix=""
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1 || {
         kvo_session_failed "wineboot could not create the Wine prefix $WINEPREFIX (exit $?)"
@@ -59,9 +63,22 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         kvo_session_failed "wineboot left no registry in $WINEPREFIX"
         return 1
     fi
+    kvo_new_prefix=yes
+fi
+# One wineserver for the whole session. It cannot be started while a
+# short-lived one still runs (that one ends seconds after its last program),
+# so it comes before any other Wine program.
+if ! wineserver -p >/dev/null 2>&1; then
+    timeout 30 wineserver -w
+    if ! wineserver -p >/dev/null 2>&1; then
+        kvo_session_failed "another wineserver keeps running in $WINEPREFIX; end it with: WINEPREFIX=$WINEPREFIX wineserver -k"
+        return 1
+    fi
+fi
+kvo_server_started=yes
+if [ -n "${kvo_new_prefix:-}" ]; then
     # Without a window manager Wine draws no frame; let it draw its own.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-    wineserver -w
 fi
 # This Wine does not find the fonts of the fonts-wine package by itself, and
 # GDI+ then has no "MS Shell Dlg" (Tahoma) to draw with; give the prefix a copy.
@@ -80,8 +97,12 @@ if [ ! -f "$kvo_fonts/wqy-microhei.ttc" ] && [ -f /usr/share/fonts/truetype/wqy/
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
 fi
-wineserver -p >/dev/null 2>&1 || true
-wine cmd /c exit >/dev/null 2>&1 || true
+# The first Wine program starts Wine's services, which keep its output open:
+# let that be one that writes nowhere.
+if ! wine cmd /c exit >/dev/null 2>&1; then
+    kvo_session_failed "Wine cannot run a program in $WINEPREFIX"
+    return 1
+fi
 
 # Wine starts its desktop process (explorer /desktop) for the first program
 # that needs a window, handing it that program's output, and keeps it while
