@@ -97,9 +97,15 @@ if [ ! -f "$kvo_fonts/wqy-microhei.ttc" ] && [ -f /usr/share/fonts/truetype/wqy/
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
     done
 fi
-# The first Wine program starts Wine's services, which keep its output open:
-# let that be one that writes nowhere.
-if ! wine cmd /c exit >/dev/null 2>&1; then
+# Wine lets a window manager manage its windows, and without one (on the
+# session's own display) waits 2 s for it whenever a window is hidden or
+# closed; unmanaged windows are shown and closed at once. A person's
+# desktop keeps its window manager. (The session's first Wine program
+# starts Wine's services, which keep its output open: the ones up to here
+# write nowhere.)
+kvo_managed=Y
+[ -z "${kvo_xvfb_pid:-}" ] || kvo_managed=N
+if ! wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$kvo_managed" /f >/dev/null 2>&1; then
     kvo_session_failed "Wine cannot run a program in $WINEPREFIX"
     return 1
 fi
