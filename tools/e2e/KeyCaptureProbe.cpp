@@ -1,10 +1,10 @@
 // A keyboard test page on its own, for real keys typed on the X display:
 // it installs the hook of the given kind, hands each keystroke to that
 // kind's handler as the real test pages do, and prints, one line a
-// keystroke, what the handler made of it ("action scan name"), until the
-// time is up.
+// keystroke, what the handler made of it ("action scan name"), until
+// Escape is released.
 //
-//   KeyCaptureProbe lowlevel|message <milliseconds>
+//   KeyCaptureProbe lowlevel|message
 #include <windows.h>
 
 #include <cstdio>
@@ -20,10 +20,12 @@ using namespace kvorkeyboard;
 namespace {
 
 constexpr UINT IDD_KEY_CAPTURE = 100;
+constexpr unsigned kEscapeScanCode = 1;
 
 void print(int action, unsigned scanCode, const kvo::String& name) {
     std::printf("%d %u %s\n", action, scanCode, name.toUtf8().c_str());
     std::fflush(stdout);
+    if (scanCode == kEscapeScanCode && action == KEY_RELEASED) ::PostQuitMessage(0);
 }
 
 // The simple test's kind (every key of the desktop, swallowed as it would)
@@ -62,23 +64,20 @@ private:
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 3 || (std::wcscmp(argv[1], L"lowlevel") != 0 && std::wcscmp(argv[1], L"message") != 0)) {
-        std::fprintf(stderr, "usage: KeyCaptureProbe lowlevel|message <milliseconds>\n");
+    const bool lowLevel = argc == 2 && std::wcscmp(argv[1], L"lowlevel") == 0;
+    if (argc != 2 || (!lowLevel && std::wcscmp(argv[1], L"message") != 0)) {
+        std::fprintf(stderr, "usage: KeyCaptureProbe lowlevel|message\n");
         return 2;
     }
-    CCapturePage page(std::wcscmp(argv[1], L"lowlevel") == 0);
+    CCapturePage page(lowLevel);
     if (!page.Create(IDD_KEY_CAPTURE, nullptr)) return 1;
     std::printf("ready\n");
     std::fflush(stdout);
-    // Low-level hooks are called from inside message retrieval: keys only
-    // arrive while the thread's messages are pumped.
-    const DWORD start = ::GetTickCount(), milliseconds = std::wcstoul(argv[2], nullptr, 10);
-    while (::GetTickCount() - start < milliseconds) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        for (MSG msg; ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
+    // Low-level hooks are called from inside message retrieval.
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
     }
     page.DestroyWindow();
     return 0;

@@ -5,6 +5,7 @@
 //   WindowProbe rect <window title> <control id>   -> "left top right bottom"
 //   WindowProbe text <window title> <control id>   -> the control's text (UTF-8)
 //   WindowProbe enabled <window title> <control id> -> 1 or 0
+//   WindowProbe dropped <window title> <control id> -> 1 or 0: a combo box's list is open
 //   WindowProbe state                              -> one "name=value" per line
 #include <windows.h>
 
@@ -56,10 +57,15 @@ int printText(const wchar_t* title, int controlId) {
     return 0;
 }
 
-int printEnabled(const wchar_t* title, int controlId) {
+// "enabled": whether the control takes input; "dropped": whether a combo box's list is open.
+int printFlag(const wchar_t* question, const wchar_t* title, int controlId) {
     const HWND control = findTarget(title, controlId);
-    if (!control) return 1;
-    std::printf("%d\n", ::IsWindowEnabled(control) ? 1 : 0);
+    const bool enabled = std::wcscmp(question, L"enabled") == 0;
+    DWORD_PTR dropped = 0;
+    if (!control || (!enabled && !::SendMessageTimeoutW(control, CB_GETDROPPEDSTATE, 0, 0, SMTO_ABORTIFHUNG,
+                                                         2000, &dropped)))
+        return 1;
+    std::printf("%d\n", (enabled ? ::IsWindowEnabled(control) : dropped) ? 1 : 0);
     return 0;
 }
 
@@ -88,7 +94,8 @@ int wmain(int argc, wchar_t** argv) {
     if (argc == 2 && std::wcscmp(argv[1], L"state") == 0) return printState();
     if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], _wtoi(argv[3]));
     if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) return printText(argv[2], _wtoi(argv[3]));
-    if (argc == 4 && std::wcscmp(argv[1], L"enabled") == 0) return printEnabled(argv[2], _wtoi(argv[3]));
-    std::fprintf(stderr, "usage: WindowProbe rect|text|enabled <window title> <control id> | state\n");
+    if (argc == 4 && (std::wcscmp(argv[1], L"enabled") == 0 || std::wcscmp(argv[1], L"dropped") == 0))
+        return printFlag(argv[1], argv[2], _wtoi(argv[3]));
+    std::fprintf(stderr, "usage: WindowProbe rect|text|enabled|dropped <window title> <control id> | state\n");
     return 64;
 }

@@ -32,12 +32,30 @@ KEYS_104 = [
 ]
 assert len(KEYS_104) == 104
 
+
 class E2EError(AssertionError):
     pass
 
 
-def _run(*command, timeout=30):
-    return subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+def run(*command, answers=(0,), timeout=30):
+    """Runs a helper program; an exit code outside `answers` fails the test."""
+    result = subprocess.run(command, capture_output=True, text=True, timeout=timeout)
+    if result.returncode not in answers:
+        raise E2EError(f"{' '.join(command)} exited with {result.returncode}: {result.stderr.strip()}")
+    return result
+
+
+# X input reaches the module in the order it was typed, but what the module
+# shows is read by another program, at its own moment: every check waits for
+# what it expects to see, up to a time limit, rather than sleeping.
+def wait_until(condition, what, timeout=30):
+    """What condition() returns once it is true."""
+    deadline = time.monotonic() + timeout
+    while not (result := condition()):
+        if time.monotonic() > deadline:
+            raise E2EError(f"not within {timeout} s: {what}")
+        time.sleep(0.1)
+    return result
 
 
 def windows_path(path):
@@ -85,37 +103,37 @@ class Session:
     def __exit__(self, *exc):
         if self.process and self.process.poll() is None:
             self.process.kill()
-            self.process.wait()
+            self.process.communicate()
         # The module puts Wine's lock keys back as it ends, but the display
         # keeps the state typed here; tap the odd ones again so that the next
         # program starts with the display's lamps as this session found them.
         if self.toggled_locks:
-            _run("xdotool", "key", *sorted(self.toggled_locks))
+            run("xdotool", "key", *sorted(self.toggled_locks))
             self.toggled_locks.clear()
 
     # --- windows -----------------------------------------------------------
+    def windows(self):
+        """The module's shown top-level windows with a title (its title depends on test and language)."""
+        found = run("xdotool", "search", "--onlyvisible", "--classname", "kvorkeyboard.dmt", answers=(0, 1))
+        return [w for w in found.stdout.split() if self.title(w) not in ("", "Default IME")]
+
     def window(self, timeout=30):
-        """The module's top-level window (its title depends on test and language)."""
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            for window in _run("xdotool", "search", "--onlyvisible", "--classname", "kvorkeyboard.dmt").stdout.split():
-                if self.title(window) not in ("", "Default IME"):
-                    return window
+        def shown():
             if self.process.poll() is not None:
                 raise E2EError(f"the module ended (exit {self.process.returncode}) before its window appeared")
-            time.sleep(0.2)
-        raise E2EError(f"no window of the module within {timeout} s")
+            return self.windows()
+        return wait_until(shown, "a window of the module", timeout)[0]
 
     @staticmethod
     def title(window):
-        return _run("xdotool", "getwindowname", window).stdout.rstrip("\n")
+        """The window's title, or "" once it has closed."""
+        return run("xdotool", "getwindowname", window, answers=(0, 1)).stdout.rstrip("\n")
 
     def focus(self, window):
-        _run("xdotool", "windowfocus", "--sync", window)
-        time.sleep(0.3)
+        run("xdotool", "windowfocus", "--sync", window)
 
     def _probe(self, question, window, control_id):
-        answer = _run("wine", str(self.probe), question, self.title(window), str(control_id))
+        answer = run("wine", str(self.probe), question, self.title(window), str(control_id), answers=(0, 1))
         if answer.returncode != 0:
             raise E2EError(f"control {control_id} of '{self.title(window)}' not found")
         return answer.stdout.rstrip("\r\n")
@@ -123,60 +141,59 @@ class Session:
     def control_rect(self, window, control_id):
         return tuple(int(v) for v in self._probe("rect", window, control_id).split())
 
+    def has_control(self, window, control_id):
+        """Whether the control is shown (a key hidden from the picture is not, nor one of a closed window)."""
+        title = self.title(window)
+        return bool(title) and run("wine", str(self.probe), "rect", title, str(control_id),
+                                   answers=(0, 1)).returncode == 0
+
     def control_text(self, window, control_id):
         return self._probe("text", window, control_id).replace("\r", "")
 
-    def control_enabled(self, window, control_id):
-        return self._probe("enabled", window, control_id) == "1"
+    def control_state(self, window, control_id, question):
+        """"enabled": the control takes input; "dropped": the list is open."""
+        return self._probe(question, window, control_id) == "1"
+
+    def pixels(self, window, control_id):
+        """A digest of what the control shows on the screen."""
+        left, top, right, bottom = self.control_rect(window, control_id)
+        geometry = f"{right - left}x{bottom - top}+{left}+{top}"
+        return run("import", "-window", "root", "-crop", geometry, "-format", "%#", "info:").stdout
 
     def click(self, window, control_id):
+        """A click lands at once only on the window with the X focus: focus first."""
         left, top, right, bottom = self.control_rect(window, control_id)
-        _run("xdotool", "mousemove", "--sync", str((left + right) // 2), str((top + bottom) // 2),
-             "click", "1")
-        time.sleep(0.3)
+        self._click_at(window, (left + right) // 2, (top + bottom) // 2)
 
     def close_box(self, window):
         """Clicks the caption's close button, which Wine draws at the top right."""
         left, top, right, bottom = self.control_rect(window, 0)
-        _run("xdotool", "mousemove", "--sync", str(right - 16), str(top + 12), "click", "1")
-        time.sleep(0.3)
+        self._click_at(window, right - 16, top + 12)
+
+    def _click_at(self, window, x, y):
+        self.focus(window)
+        run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
 
     # --- keyboard ----------------------------------------------------------
     def keys(self, *names, delay_ms=80):
         """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
         if names:
-            _run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
-            time.sleep(0.2)
-            for name in names:
-                self._note_lock(name)
-
-    def hold(self, name, seconds):
-        self._note_lock(name)
-        _run("xdotool", "keydown", name)
-        time.sleep(seconds)
-        _run("xdotool", "keyup", name)
-        time.sleep(0.2)
-
-    def _note_lock(self, name):
-        if name in LOCK_KEYS:
-            self.toggled_locks ^= {name}
+            run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
+            self.toggled_locks ^= {lock for lock in LOCK_KEYS if names.count(lock) % 2}
 
     def chord(self, *names):
         """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
-        for name in names:
-            _run("xdotool", "keydown", name)
-        for name in reversed(names):
-            _run("xdotool", "keyup", name)
-        time.sleep(0.2)
+        run("xdotool", *[arg for name in names for arg in ("keydown", name)],
+            *[arg for name in reversed(names) for arg in ("keyup", name)])
 
     # --- evidence ----------------------------------------------------------
     def screenshot(self, window, name):
         path = self.screenshots_dir / f"{name}.png"
-        _run("import", "-window", window, str(path))
+        run("import", "-window", window, str(path))
         return path
 
     def settings(self):
-        answer = _run("wine", str(self.probe), "state")
+        answer = run("wine", str(self.probe), "state")
         return dict(line.strip().split("=", 1) for line in answer.stdout.splitlines() if "=" in line)
 
     def wait(self, timeout=60):

@@ -31,10 +31,11 @@ def play_operator(session):
     session.focus(window)
     shots = [session.screenshot(window, "1-before-any-key")]
     session.keys(*kvo_e2e.KEYS_104, delay_ms=120)
-    time.sleep(1)
-    shots.append(session.screenshot(window, "2-every-key-pressed"))
-    if not session.control_enabled(window, IDC_PASS):
-        raise kvo_e2e.E2EError(f"Pass is still unavailable: some key of the picture was not seen (see {shots[-1]})")
+    try:
+        kvo_e2e.wait_until(lambda: session.control_state(window, IDC_PASS, "enabled"),
+                           "Pass becomes available: every key of the picture seen (see 2-every-key-pressed.png)")
+    finally:
+        shots.append(session.screenshot(window, "2-every-key-pressed"))
     session.click(window, IDC_PASS)
     return shots
 
