@@ -17,12 +17,7 @@ using namespace kvorkeyboard;
 namespace {
 
 enum Phase { Press, Repeat, Release };
-struct Step {
-    std::uint32_t vk;
-    std::uint16_t scan;
-    Phase phase;
-    bool alt;
-};
+struct Step { std::uint32_t vk; std::uint16_t scan; Phase phase; bool alt; };
 const Step kAltDown{0x12, 0x38, Press, true}, kAltUp{0x12, 0x38, Release, false};
 
 TEST(HookKeyActions, SequencesOneRuleEach) {
@@ -93,11 +88,8 @@ TEST(LLKeyActions, OnlyShiftTheLockKeysAndAltPrintScreenPassThrough) {
 }
 
 TEST(TaskSwitchRules, TheFiveCombinationsAreCaughtAndTheirNeighboursLetThrough) {
-    const struct {
-        const char* combination;
-        TaskSwitchState state;  // key, Alt flag, then Ctrl, Esc, Shift, Tab held
-        bool caught;
-    } rows[] = {
+    // The state: key, Alt flag, then Ctrl, Esc, Shift, Tab held.
+    const struct { const char* combination; TaskSwitchState state; bool caught; } rows[] = {
         {"Ctrl+Esc", {0x1B, false, true, true, false, false}, true}, {"Alt+Tab", {0x09, true, false, false, false, true}, true},
         {"Alt+Esc", {0x1B, true, false, true, false, false}, true},
         {"Alt+Shift+Esc, Shift's event", {0xA0, true, false, true, true, false}, true},
