@@ -48,24 +48,16 @@ TEST_F(HookHandlerTest, NamesFromEachSource) {
     env.keyboard.mapped = {{0x36, VK_RSHIFT}, {0x1D, VK_LCONTROL}};
     env.keyboard.keyNames[static_cast<LONG>(word(0x138))] = L"Right Alt";
     const HKL us = env.keyboard.layout;
-    const struct {
-        WPARAM vk;
-        std::uint16_t scan;
-        HKL layout;
-        int count;  // ToUnicodeEx's answer, with `text`
-        const wchar_t* text;
-        const char* expected;
-    } steps[] = {
-        {VK_PRIOR, 0x49, us, 1, L"x", "keyNum9"}, {VK_PRIOR, 0x149, us, 1, L"x", "keyPageUp"},
-        {VK_MULTIPLY, 0x37, us, 1, L"x", "*"},
+    // `count` and `text`: ToUnicodeEx's answer.
+    const struct { WPARAM vk; std::uint16_t scan; HKL layout; int count; const wchar_t* text; const char* expected; } steps[] = {
+        {VK_PRIOR, 0x49, us, 1, L"x", "keyNum9"}, {VK_PRIOR, 0x149, us, 1, L"x", "keyPageUp"}, {VK_MULTIPLY, 0x37, us, 1, L"x", "*"},
         {'A', 0x1E, us, 1, L"a", "a"}, {'A', 0x1E, us, -1, L"^", "a"}, {'A', 0x1E, us, 2, L"^e!", "^e"},  // dead keys
         {VK_SHIFT, 0x36, us, 1, L"x", "keyRightShift"}, {VK_CONTROL, 0x1D, us, 1, L"x", "keyLeftCtrl"},  // by side
         {VK_RMENU, 0x138, us, 1, L"x", "Right Alt"}, {0xDC, 0x29, us, 1, L"x", ""},  // the system's name, or none
         {0xC2, 0x7E, FakeKeyboardInput::layoutFor(0x0416), 1, L"x", "."}, {0xC2, 0x7E, us, 1, L"x", "."},
     };
     for (const auto& s : steps) {
-        env.keyboard.layout = s.layout;
-        env.keyboard.translateTo(s.count, s.text);
+        env.keyboard.layout = s.layout, env.keyboard.translateTo(s.count, s.text);
         handler.handleKeystroke(s.vk, word(s.scan));
         EXPECT_EQ(name(), s.expected) << std::hex << s.vk << " " << s.count;
     }

@@ -22,8 +22,7 @@ public:
             return std::tie(virtualKey, scanCode, flags) == std::tie(o.virtualKey, o.scanCode, o.flags);
         }
     };
-    using ToUnicodeAnswer = std::function<int(UINT virtualKey, UINT scanCode, const BYTE* keyState,
-                                              wchar_t* buffer, int bufferSize, HKL layout)>;
+    using ToUnicodeAnswer = std::function<int(UINT vk, UINT scan, const BYTE* state, wchar_t* buffer, int size, HKL layout)>;
 
     BYTE keys[256] = {};  // bit 7 down, bit 0 toggled, as GetKeyboardState reports them
     HKL layout = layoutFor(0x0409);
@@ -51,8 +50,7 @@ public:
     }
     SHORT getAsyncKeyState(int vk) override { return static_cast<SHORT>((keys[vk & 0xFF] & 0x80) ? 0x8000 : 0); }
     bool getKeyboardState(BYTE (&state)[256]) override {
-        if (!failGetKeyboardState) std::copy(std::begin(keys), std::end(keys), std::begin(state));
-        return !failGetKeyboardState;
+        return !failGetKeyboardState && (std::copy(std::begin(keys), std::end(keys), std::begin(state)), true);
     }
     bool setKeyboardState(BYTE (&state)[256]) override { return std::copy(state, state + 256, keys), true; }
     void sendKeyEvent(BYTE vk, BYTE scanCode, DWORD flags) override {

@@ -26,19 +26,15 @@ public:
     std::function<void(DWORD)> onTerminate;  // e.g. respawns the manager
     std::vector<DWORD> terminated;
     std::vector<std::wstring> started;  // command lines
-    int unprivileged = 0;               // terminations without the debug privilege
-    int misuses = 0;                    // handles closed twice, entry sizes not set again
+    // Terminations without the debug privilege; handles closed twice, entry sizes not set again.
+    int unprivileged = 0, misuses = 0;
     bool privileged = false;
 
     std::size_t openHandles() const { return m_handles.size(); }
 
     bool isWindowsNT4() override { return nt4; }
     bool hasProcessSnapshot() override { return true; }
-    HANDLE createProcessSnapshot() override {
-        if (snapshotFails) return INVALID_HANDLE_VALUE;
-        m_snapshot = processes;
-        return newHandle();
-    }
+    HANDLE createProcessSnapshot() override { return snapshotFails ? INVALID_HANDLE_VALUE : (m_snapshot = processes, newHandle()); }
     bool firstProcess(HANDLE, PROCESSENTRY32W& entry) override { return m_position = 0, nextProcess(nullptr, entry); }
     bool nextProcess(HANDLE, PROCESSENTRY32W& entry) override {
         if (entry.dwSize != sizeof(PROCESSENTRY32W)) ++misuses;

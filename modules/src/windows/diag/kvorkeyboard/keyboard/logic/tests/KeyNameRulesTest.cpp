@@ -23,45 +23,35 @@ std::string describe(const KeyNameRule& rule) {
         out += " " + std::to_string(static_cast<int>(rule.text));
     if (rule.source == NameSource::LeftOrRight) out += " " + text(rule.rightText);
     if (rule.fixed) out += " " + kvo::String(rule.fixed).toUtf8();
-    if (rule.source == NameSource::ByShift)
-        out += rule.fixedShifted ? " " + kvo::String(rule.fixedShifted).toUtf8() : " (keep)";
+    if (rule.source == NameSource::ByShift) out += rule.fixedShifted ? " " + kvo::String(rule.fixedShifted).toUtf8() : " (keep)";
     return out;
 }
 // `scan` carries 0x100 for an extended key.
-std::string hookName(std::uint32_t vk, std::uint16_t scan, LayoutLanguage language = kUs) {
-    return describe(hookKeyNameRule(vk, scan, language));
-}
+std::string hookName(std::uint32_t vk, std::uint16_t scan, LayoutLanguage language = kUs) { return describe(hookKeyNameRule(vk, scan, language)); }
 std::string llName(std::uint32_t vk, std::uint16_t scan, LayoutLanguage language = kUs) {
     return describe(llKeyNameRule(vk, scan & 0xFF, scan > 0xFF, language));
 }
 
 // Keys whose name depends on the scan code or the layout's language: each
 // row as each handler names it.
-const struct Row {
-    std::uint32_t vk;
-    std::uint16_t scan;
-    LayoutLanguage language;
-    std::string hook, ll;
-} kRows[] = {
+const struct Row { std::uint32_t vk; std::uint16_t scan; LayoutLanguage language; std::string hook, ll; } kRows[] = {
     {0x0C, 0x4C, kUs, "system", text(TextId::keyNum5)}, {0x0C, 0x14C, kUs, "system", text(TextId::keyNumEnter)},
-    {0x0D, 0x1C, kUs, text(TextId::keyEnter), text(TextId::keyEnter)},
-    {0x0D, 0x11C, kUs, text(TextId::keyNumEnter), text(TextId::keyNumEnter)},
+    {0x0D, 0x1C, kUs, text(TextId::keyEnter), text(TextId::keyEnter)}, {0x0D, 0x11C, kUs, text(TextId::keyNumEnter), text(TextId::keyNumEnter)},
     {0xA5, 0x138, kUs, "system", text(TextId::keyRightAlt)}, {0xA5, 0x138, kUk, "system", "fixed Alt Gr"},
     {0xA5, 0x138, kGerman, "system", "fixed Alt Gr"}, {0xA5, 0x138, kJapanese, "system", text(TextId::keyRightAlt)},
     {0xC2, 0x7E, kBrazil, "fixed .", "fixed ."}, {0xC2, 0x7E, kUs, "keep", text(TextId::keyDefault)},
     {0xBA, 0x1B, kSwedish, "system", "shift ^ (keep)"}, {0xC0, 0x29, kBelgian, "system", "character"},
-    {0x15, 0xF2, kKorean, "system", text(TextId::keyKoreanHangulEnglish)},
-    {0x15, 0x138, kKorean, "system", text(TextId::keyRightAlt)}, {0x15, 0xF2, kJapanese, "system", "character"},
+    {0x15, 0xF2, kKorean, "system", text(TextId::keyKoreanHangulEnglish)}, {0x15, 0xF2, kJapanese, "system", "character"},
+    {0x15, 0x138, kKorean, "system", text(TextId::keyRightAlt)},
     {0x19, 0xF1, kKorean, "system", text(TextId::keyHanja)}, {0x19, 0x11D, kKorean, "system", text(TextId::keyRightCtrl)},
     {0xFF, 0x70, kJapanese, "system", text(TextId::keyKatakanaRomaji)}, {0xFF, 0x7D, kJapanese, "system", "keep"},
     {0xFF, 0x79, kJapanese, "system", text(TextId::keyConversion)}, {0xFF, 0x70, kUs, "system", text(TextId::keyDefault)},
 };
 
 TEST(KeyNameRules, KeysNamedByScanCodeOrLanguage) {
-    for (const Row& r : kRows) {
-        EXPECT_EQ(hookName(r.vk, r.scan, r.language), r.hook) << std::hex << r.vk;
-        EXPECT_EQ(llName(r.vk, r.scan, r.language), r.ll) << std::hex << r.vk;
-    }
+    for (const Row& r : kRows)
+        EXPECT_EQ(std::make_pair(hookName(r.vk, r.scan, r.language), llName(r.vk, r.scan, r.language)),
+                  std::make_pair(r.hook, r.ll)) << std::hex << r.vk;
 }
 
 // Set 1 puts the keypad at scan codes 0x47-0x53, with these caps. Without
