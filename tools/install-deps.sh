@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ googletest mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
-          fonts-wqy-microhei           xvfb xdotool x11-apps x11-utils imagemagick python3
+          fonts-wqy-microhei xvfb xdotool x11-apps x11-utils imagemagick python3
           libcairo2-dev locales)  # kblmake's previews; a German locale for the layout pictures' test
 missing=()
 for p in "${packages[@]}"; do

@@ -114,19 +114,18 @@ fi
 # that needs a window, handing it that program's output, and keeps it while
 # any Wine program runs: whoever reads that program's output (CTest, a test
 # script) then waits for the desktop to end, which with programs overlapping
-# can be never. So the session starts the desktop itself, writing nowhere.
-# `wine` waits in start.exe for it, and being a program of the desktop keeps
-# it up until the session ends.
+# can be never. So the session starts the desktop itself, writing nowhere,
+# and keeps it up with a Wine program of its own that waits for input the
+# session never writes.
+coproc kvo_keeper { exec wine cmd /c pause >/dev/null 2>&1; }
+kvo_desktop_pid=$kvo_keeper_PID
 wine explorer.exe /desktop >/dev/null 2>&1 &
-kvo_desktop_pid=$!
 # Its windows, never shown, tell that the desktop is up.
 for _ in $(seq 300); do
-    xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1 || ! kill -0 "$kvo_desktop_pid" 2>/dev/null && break
+    xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1 && break
     sleep 0.1
 done
-# It ends at once when another desktop process was first.
 if ! kill -0 "$kvo_desktop_pid" 2>/dev/null || ! xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1; then
-    unset kvo_desktop_pid
-    kvo_session_failed "Wine's desktop process did not start, or another one runs in $WINEPREFIX"
+    kvo_session_failed "Wine's desktop process did not start in $WINEPREFIX"
     return 1
 fi
