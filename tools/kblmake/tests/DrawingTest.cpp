@@ -41,16 +41,11 @@ TEST(Drawing, PlacesKeysByTheEditorsRules) {
     EXPECT_TRUE(diagnostics.list().empty());
     std::vector<std::tuple<int, double, double, double, double>> placed;
     for (const KleKey& k : picture.keys) placed.emplace_back(k.id, k.x, k.y, k.w, k.h);
-    EXPECT_EQ(placed, (decltype(placed){{0x01, 0, 0, 1, 1},
-                                        {0x3B, 2, 0, 1, 1},
-                                        {0x0E, 0, 1.5, 2, 1},
-                                        {0x02, 2, 1.5, 1, 1},
-                                        {0x4E, 0, 2.5, 1, 2},
-                                        {1104, 1, 2.5, 3, 1},
+    EXPECT_EQ(placed, (decltype(placed){{0x01, 0, 0, 1, 1}, {0x3B, 2, 0, 1, 1}, {0x0E, 0, 1.5, 2, 1},
+                                        {0x02, 2, 1.5, 1, 1}, {0x4E, 0, 2.5, 1, 2}, {1104, 1, 2.5, 3, 1},
                                         {0x1E, 4, 2.5, 1, 1}}));
     EXPECT_EQ(picture.keys[3].legends, (std::vector<std::string>{"!", "1"}));
-    EXPECT_TRUE(picture.keys[3].meant);
-    EXPECT_TRUE(picture.keys[5].textArea);
+    EXPECT_TRUE(picture.keys[3].meant && picture.keys[5].textArea);
     EXPECT_EQ(describeKey(picture.keys[2]), "row 2, key 1 (\"Backspace\", #0E)");
 }
 
@@ -70,15 +65,11 @@ TEST(Drawing, NamesKeysByTheirLegends) {
     EXPECT_NE(diagnostics.list()[0].message.find("(\"Fn\"): needs its identifier"), std::string::npos);
 }
 
-TEST(Drawing, ACleanDrawingHasNothingToSay) {
-    EXPECT_TRUE(problems(drawing(R"(["A\n#1E", "Enter\n#11C", "Hangul\n#F2", {"d": true}, "Fn\n#1104"])",
-                                 "Standard 104/109 key keyboard."))
-                    .empty());
-}
-
 // Each mistake is reported with its severity, at the key's place in the
-// file, naming the key.
+// file, naming the key; a clean drawing has nothing to say.
 TEST(Drawing, CatchesTheTechniciansMistakes) {
+    EXPECT_TRUE(problems(drawing(R"(["A\n#1E", "Enter\n#11C", "Hangul\n#F2", {"d": true}, "Fn\n#1104"])",
+                                 "Standard 104/109 key keyboard.")).empty());
     struct Case {
         const char* mistake;
         std::string json;
@@ -111,11 +102,8 @@ TEST(Drawing, CatchesTheTechniciansMistakes) {
         {"the full stop missing", drawing(R"(["A\n#1E"])", "Standard 104/109 key keyboard"), Severity::Warning, 11,
          "did you mean \"Standard 104/109 key keyboard.\"? Names must match exactly: "
          "\"Standard 104/109 key keyboard.\" ends with a full stop"},
-        {"a full stop too many", drawing(R"(["A\n#1E"])", "N Series."), Severity::Warning, 11,
-         "\"N Series\" has no full stop"},
         {"the catalogue's spelling", drawing(R"(["A\n#1E"])", "S Series (Layout 1) / T Series"), Severity::Warning,
          11, "spells \"Serries\" with two r"},
-        {"another case", drawing(R"(["A\n#1E"])", "toughbook"), Severity::Warning, 11, "did you mean \"TOUGHBOOK\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mistake);
