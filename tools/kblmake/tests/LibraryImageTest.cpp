@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DialogTemplate.h"
@@ -21,36 +22,30 @@ using Bytes = std::vector<std::uint8_t>;
 std::uint32_t at16(const Bytes& b, std::size_t o) { return b.at(o) | b.at(o + 1) << 8; }
 std::uint32_t at32(const Bytes& b, std::size_t o) { return at16(b, o) | at16(b, o + 2) << 16; }
 
-struct Found {
-    std::uint32_t type, name, language, rva, size;
-};
+using Fields = std::vector<std::uint32_t>;
 
-// Every leaf of the resource tree, in directory order; checks on the way
-// that each level is sorted by id, as the loader's binary search needs.
-std::vector<Found> walk(const Bytes& file, std::size_t section, std::uint32_t sectionRva) {
-    std::vector<Found> leaves;
-    auto level = [&](auto&& self, std::uint32_t directory, int depth, Found path) -> void {
+// The type, name and language of every leaf of the resource tree, in
+// directory order, which the loader's binary search needs sorted by id.
+std::vector<Fields> walk(const Bytes& file, std::size_t section, std::uint32_t sectionRva) {
+    std::vector<Fields> leaves;
+    auto level = [&](auto&& self, std::uint32_t directory, Fields path) -> void {
         const std::size_t base = section + directory;
         EXPECT_EQ(at16(file, base + 12), 0u) << "named entries";
-        std::uint32_t previous = 0;
         for (std::uint32_t i = 0; i < at16(file, base + 14); ++i) {
             const std::uint32_t id = at32(file, base + 16 + 8 * i), target = at32(file, base + 20 + 8 * i);
-            EXPECT_TRUE(i == 0 || id > previous) << "unsorted at depth " << depth;
-            previous = id;
-            (depth == 0 ? path.type : depth == 1 ? path.name : path.language) = id;
-            EXPECT_EQ(target >> 31, depth < 2 ? 1u : 0u);
-            if (depth < 2) {
-                self(self, target & 0x7FFFFFFF, depth + 1, path);
+            path.push_back(id);
+            EXPECT_EQ(target >> 31, path.size() < 3 ? 1u : 0u);
+            if (path.size() < 3) {
+                self(self, target & 0x7FFFFFFF, path);
             } else {
-                path.rva = at32(file, section + target);
-                path.size = at32(file, section + target + 4);
-                EXPECT_EQ(path.rva % 4, 0u);
-                EXPECT_GE(path.rva, sectionRva);
+                const std::uint32_t rva = at32(file, section + target);
+                EXPECT_TRUE(rva % 4 == 0 && rva >= sectionRva) << rva;
                 leaves.push_back(path);
             }
+            path.pop_back();
         }
     };
-    level(level, 0, 0, {});
+    level(level, 0, {});
     return leaves;
 }
 
@@ -64,7 +59,6 @@ TEST(LibraryImage, IsAResourceOnlyDllThatWindowsAccepts) {
     const std::size_t pe = at32(file, 0x3C), optional = pe + 24, header = optional + 240;
     const std::uint32_t rsrcRva = at32(file, optional + 112 + 16), rsrcSize = at32(file, optional + 112 + 20);
     const std::uint32_t raw = at32(file, header + 16), offset = at32(file, header + 20);
-    using Fields = std::vector<std::uint32_t>;
     // "MZ", "PE\0\0"; x86-64, one section, the PE32+ optional header's size; an executable image, large
     // addresses, a DLL; PE32+
     EXPECT_EQ((Fields{at16(file, 0), at32(file, pe), at16(file, pe + 4), at16(file, pe + 6), at16(file, pe + 20),
@@ -86,9 +80,8 @@ TEST(LibraryImage, IsAResourceOnlyDllThatWindowsAccepts) {
     EXPECT_GE(raw, rsrcSize);
 
     // The dialogs in the order of their languages, then string block 1.
-    std::vector<Fields> found;
-    for (const Found& leaf : walk(file, offset, rsrcRva)) found.push_back({leaf.type, leaf.name, leaf.language});
-    EXPECT_EQ(found, (std::vector<Fields>{{5, 2, 0x0407}, {5, 2, 0x0409}, {5, 2, 0x040C}, {6, 1, 0x0409}}));
+    EXPECT_EQ(walk(file, offset, rsrcRva),
+              (std::vector<Fields>{{5, 2, 0x0407}, {5, 2, 0x0409}, {5, 2, 0x040C}, {6, 1, 0x0409}}));
 }
 
 std::uint64_t fnv1a(const Bytes& bytes) {
@@ -102,9 +95,8 @@ std::uint64_t fnv1a(const Bytes& bytes) {
 // byte as they were, so no key of a shipped keyboard moved.
 TEST(LibraryImage, WritesTheEarlierPicturesByteForByte) {
     const std::pair<const char*, std::uint64_t> pictures[] = {
-        {"Std104Kbd", 0xcacfae1a6441c0c1}, {"Std101Kbd", 0x630a1b7d9292f68a},
-        {"Std106Kbd", 0x35553d52087c2746}, {"Iso105Kbd", 0x3f8f9766958047c4},
-        {"MediaCenterKbd", 0x0c02dfa04f86faea},
+        {"Std104Kbd", 0xcacfae1a6441c0c1}, {"Std101Kbd", 0x630a1b7d9292f68a}, {"Std106Kbd", 0x35553d52087c2746},
+        {"Iso105Kbd", 0x3f8f9766958047c4}, {"MediaCenterKbd", 0x0c02dfa04f86faea},
     };
     for (const auto& [name, hash] : pictures) {
         Diagnostics diagnostics;
@@ -120,9 +112,8 @@ TEST(LibraryImage, PlacesHalvesOnTheEvenNeighbourAsTheEarlierPicturesWere) {
     picture.keys.resize(2);
     picture.keys[0].x = 1.5;
     picture.keys[1].x = 31;
-    const std::vector<DialogControl> controls = placeControls(picture);
-    EXPECT_EQ(controls[0].x, 22);
-    EXPECT_EQ(controls[0].cx, 38 - 22 - 1);
+    const DialogControl key = placeControls(picture)[0];
+    EXPECT_EQ(std::make_pair(key.x, key.cx), std::make_pair(22, 38 - 22 - 1));
 }
 
 }  // namespace
