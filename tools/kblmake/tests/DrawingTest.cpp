@@ -100,7 +100,6 @@ TEST(Drawing, CatchesTheTechniciansMistakes) {
          "did you mean \"Standard 104/109 key keyboard.\"? Names must match exactly: "
          "\"Standard 104/109 key keyboard.\" ends with a full stop",
          "Standard 104/109 key keyboard", Severity::Warning},
-        {R"(["A\n#1E"])", 11, "spells \"Serries\" with two r", "S Series (Layout 1) / T Series", Severity::Warning},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
