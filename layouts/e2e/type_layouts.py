@@ -10,7 +10,6 @@
 #
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 # build. Reports and screenshots stay in <build>/layouts-typed/.
-import contextlib
 import ctypes
 import json
 import os
@@ -21,6 +20,7 @@ import subprocess
 import sys
 import time
 import unittest
+from unittest import mock
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "e2e"))
 import kvo_e2e  # noqa: E402
@@ -42,26 +42,15 @@ KEYCODES = {
 }
 
 
-# The layout test answers a Windows key's press with an injected key release
-# that it skips as the next hook call. Released too soon, the Windows key's
-# own release is queued before the injected one, is skipped in its place,
-# and the key is never marked; a person holds a key longer than this.
-HOLD_SECONDS = {133: 0.4, 134: 0.4}
-
-
 def keycode(identifier):
-    assert identifier in KEYCODES or identifier <= 0x58, hex(identifier)
     return KEYCODES.get(identifier, identifier + 8)
 
 
 def identifiers(drawing):
     # The keys of a drawing in its order (text areas left out).
-    found = []
-    for row in json.loads(pathlib.Path(drawing).read_text(encoding="utf-8"))[1:]:
-        for item in row:
-            if isinstance(item, str):
-                found += [int(m.group(1), 16) for m in re.finditer(r"^#([0-9A-Fa-f]{2,3})!?$", item, re.M)]
-    return found
+    rows = json.loads(pathlib.Path(drawing).read_text(encoding="utf-8"))[1:]
+    legends = "\n".join(item for row in rows for item in row if isinstance(item, str))
+    return [int(i, 16) for i in re.findall(r"^#([0-9A-Fa-f]{2,3})!?$", legends, re.M)]
 
 
 class XTest:
@@ -71,7 +60,6 @@ class XTest:
         self.x11 = ctypes.CDLL("libX11.so.6")
         self.xtst = ctypes.CDLL("libXtst.so.6")
         self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
         self.x11.XFlush.argtypes = [ctypes.c_void_p]
         self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self.display = self.x11.XOpenDisplay(display.encode())
@@ -96,10 +84,8 @@ class JapaneseDisplay:
         self.name = next(f":{n}" for n in range(150, 199) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
         self.server = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
                                         "-xkbdir", str(xkb)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(50):
-            if subprocess.run(["xdpyinfo", "-display", self.name], capture_output=True).returncode == 0:
-                break
-            time.sleep(0.1)
+        kvo_e2e.wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.name], capture_output=True)
+                           .returncode == 0, f"display {self.name}", timeout=5)
         return self.name
 
     def __exit__(self, *exc):
@@ -107,23 +93,12 @@ class JapaneseDisplay:
         self.server.wait()
 
 
-@contextlib.contextmanager
-def on_display(display):
-    # The display the xdotool calls of kvo_e2e talk to, for a while.
-    saved, os.environ["DISPLAY"] = os.environ["DISPLAY"], display
-    try:
-        yield
-    finally:
-        os.environ["DISPLAY"] = saved
-
-
 def wine_identifiers(display, codes):
     # What Wine makes of these X keys, as the layout test's hook sees them.
     probe = BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe"
     process = subprocess.Popen(["wine", str(probe), "message"], stdout=subprocess.PIPE, text=True)
     assert process.stdout.readline().strip() == "ready"
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^key capture$"],
-                            capture_output=True, text=True).stdout.split()[-1]
+    window = kvo_e2e.run("xdotool", "search", "--onlyvisible", "--name", "^key capture$").stdout.split()[-1]
     subprocess.run(["xdotool", "windowfocus", "--sync", window])
     xtest = XTest(display)
     for code in codes + [keycode(0x01)]:  # Escape's release ends the probe
@@ -148,11 +123,10 @@ class TypedUnderWine(unittest.TestCase):
                       "bEnablePassAfterAllPressed": "true"}
         xtest = XTest(display)
         # xdotool and the module both work on that display.
-        with kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters,
-                             environment={"DISPLAY": display}) as s, on_display(display):
+        with mock.patch.dict(os.environ, DISPLAY=display), \
+                kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters) as s:
             window = s.window()
             s.focus(window)
-            s.screenshot(window, f"{name}-before")
             for code in codes[:-1]:
                 xtest.tap(code)
             kvo_e2e.wait_until(lambda: not s.has_control(window, keys[-2]), f"{name}: the last but one key gone")
@@ -197,12 +171,10 @@ class PictureInTheUsersLanguage(unittest.TestCase):
 
     def legend(self, language, environment):
         folder = RESULTS / f"Iso105Kbd-{language}"
-        parameters = {"szLayoutToShow": "Iso105Kbd.kbl"}
         with kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest", "--language", language],
-                             parameters=parameters, environment=environment) as s:
+                             parameters={"szLayoutToShow": "Iso105Kbd.kbl"}, environment=environment) as s:
             window = s.window()
             s.focus(window)
-            s.screenshot(window, f"Iso105Kbd-{language}")
             text = s.control_text(window, self.KEY_Y)
             s.click(window, IDC_ABORT)
             s.wait()
