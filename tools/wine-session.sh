@@ -12,15 +12,15 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 kvo_end_wine_session() {
-    if [ -n "${kvo_desktop_pid:-}" ] && ! kill -0 "$kvo_desktop_pid" 2>/dev/null; then
-        echo "wine-session: Wine's desktop process ended before the session; a program started later" \
-             "may have left its output open until the end of a new one" >&2
+    if [ -n "${kvo_keeper_pid:-}" ] && ! kill -0 "$kvo_keeper_pid" 2>/dev/null; then
+        echo "wine-session: the program keeping Wine's desktop up ended before the session; a program" \
+             "started later may have left its output open until the end of a new desktop" >&2
     fi
     # Only what this session started: a session that could not start may
     # have met another one's wineserver.
     [ -z "${kvo_server_started:-}" ] || wineserver -k >/dev/null 2>&1 || true
     [ -z "${kvo_xvfb_pid:-}" ] || kill "$kvo_xvfb_pid" 2>/dev/null || true
-    unset kvo_server_started kvo_xvfb_pid kvo_desktop_pid
+    unset kvo_server_started kvo_xvfb_pid kvo_keeper_pid
 }
 
 kvo_session_failed() {
@@ -42,7 +42,7 @@ if [ -z "${DISPLAY:-}" ]; then
     kvo_display_number="$(tr -dc 0-9 <"$kvo_display_file")"
     rm -f "$kvo_display_file"
     if [ -z "$kvo_display_number" ]; then
-        kvo_session_failed "Xvfb did not answer within 30 s (is the xvfb package installed?)"
+        kvo_session_failed "Xvfb did not start, or did not answer within 30 s (is the xvfb package installed?)"
         return 1
     fi
     export DISPLAY=":$kvo_display_number"
@@ -118,14 +118,14 @@ fi
 # and keeps it up with a Wine program of its own that waits for input the
 # session never writes.
 coproc kvo_keeper { exec wine cmd /c pause >/dev/null 2>&1; }
-kvo_desktop_pid=$kvo_keeper_PID
+kvo_keeper_pid=$kvo_keeper_PID
 wine explorer.exe /desktop >/dev/null 2>&1 &
 # Its windows, never shown, tell that the desktop is up.
 for _ in $(seq 300); do
     xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1 && break
     sleep 0.1
 done
-if ! kill -0 "$kvo_desktop_pid" 2>/dev/null || ! xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1; then
+if ! kill -0 "$kvo_keeper_pid" 2>/dev/null || ! xdotool search --classname '^explorer\.exe$' >/dev/null 2>&1; then
     kvo_session_failed "Wine's desktop process did not start in $WINEPREFIX"
     return 1
 fi
