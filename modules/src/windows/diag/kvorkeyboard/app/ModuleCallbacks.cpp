@@ -1,8 +1,8 @@
 #include "ModuleCallbacks.h"
 
 #include "AccessibilityGuard.h"
-#include "LocalizedStrings.h"
-#include "ModuleParameters.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleParameters.h"
 
 namespace kvorkeyboard {
 namespace {

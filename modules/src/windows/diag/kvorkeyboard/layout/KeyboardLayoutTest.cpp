@@ -4,9 +4,9 @@
 
 #include "evidence/PictureEvidence.h"
 #include "evidence/RunEvidence.h"
-#include "frame/LocalizedStrings.h"
-#include "frame/ModuleParameters.h"
-#include "frame/ModuleRegistration.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleParameters.h"
+#include "registration/ModuleRegistration.h"
 #include "keyboard/HookSystem.h"
 #include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"

@@ -1,9 +1,9 @@
-#include "dialogs/MediaCenterKeyboardTest.h"
+#include "mediacenter/MediaCenterKeyboardTest.h"
 
-#include "dialogs/arrange/ButtonRow.h"
+#include "mediacenter/logic/ButtonRow.h"
 #include "evidence/RunEvidence.h"
-#include "frame/LocalizedStrings.h"
-#include "frame/ModuleRegistration.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleRegistration.h"
 #include "kvo/OperatingSystem.h"
 #include "res/MediaCenterKeyboardTestRes.h"
 

@@ -5,7 +5,7 @@
 // and ends itself; the shortcut parameters belong to the hosted tests, so
 // Alt+P, Alt+F and Alt+X always act here.
 #include "KvoControls/KVOControls.h"
-#include "dialogs/KeyboardTest.h"
+#include "page/KeyboardTest.h"
 #include "keyboard/LLHookKeyboardHandler.h"
 #include "keypress/KeyPressControl.h"
 #include "vemo5/Types.h"

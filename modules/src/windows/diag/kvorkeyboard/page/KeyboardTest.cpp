@@ -1,4 +1,4 @@
-#include "dialogs/KeyboardTest.h"
+#include "page/KeyboardTest.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // request, so that nothing re-enters the frame from inside a hook call.
 #include "KvoControls/KVOLangExt.h"
 #include "afx/Dialog.h"
-#include "dialogs/FrameMessages.h"
+#include "page/FrameMessages.h"
 #include "keyboard/KeyboardHook.h"
 #include "keyboard/logic/KeystrokeAction.h"
 #include "kvo/String.h"

@@ -9,8 +9,8 @@
 #include "KvoControls/KVOLangExt.h"
 #include "KvoControls/PngControl.h"
 #include "afx/Dialog.h"
-#include "chooser/TestPages.h"
-#include "dialogs/KeyboardTest.h"
+#include "pagehost/TestPages.h"
+#include "page/KeyboardTest.h"
 #include "vemo5/Types.h"
 
 #include <memory>

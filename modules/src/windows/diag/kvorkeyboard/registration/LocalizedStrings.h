@@ -1,7 +1,7 @@
 #pragma once
 // The module's texts, fetched from the host each time they are shown so
 // that they always follow the host's language.
-#include "LocalizedStringIds.h"
+#include "texts/LocalizedStringIds.h"
 #include "kvo/String.h"
 #include "vemo5/DiagModule.h"
 

@@ -1,7 +1,7 @@
 // The guard against fake system settings and a fake keyboard: what it
 // switches off, what it puts back and in which order, and what it does when
 // Windows refuses.
-#include "frame/AccessibilityGuard.h"
+#include "app/AccessibilityGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 // keeps the name the key had.
 #include <cstdint>
 
-#include "frame/LocalizedStrings.h"
+#include "registration/LocalizedStrings.h"
 #include "keyboard/logic/LayoutLanguage.h"
 #include "kvo/String.h"
 

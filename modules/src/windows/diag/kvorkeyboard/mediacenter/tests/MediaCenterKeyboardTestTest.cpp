@@ -1,12 +1,12 @@
 // The media-centre dialog on a real window, fed low-level hook events through
 // the hook procedure; the key display is read back from the screen. Where its
 // buttons go is ButtonRowTest's business.
-#include "dialogs/MediaCenterKeyboardTest.h"
+#include "mediacenter/MediaCenterKeyboardTest.h"
 
 #include <memory>
 
 #include "afx/ScopedWin.h"
-#include "dialogs/testing/DialogTest.h"
+#include "page/testing/DialogTest.h"
 #include "keyboard/KeyboardHook.h"
 #include "keypress/testing/ScreenInk.h"
 #include "res/MediaCenterKeyboardTestRes.h"

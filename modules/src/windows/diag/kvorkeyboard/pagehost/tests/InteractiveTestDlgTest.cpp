@@ -2,13 +2,13 @@
 // test, and how the page's requests, its own buttons and the close box act on
 // its buttons and its verdict. Its radios switching pages are the acceptance
 // suite's business.
-#include "chooser/InteractiveTestDlg.h"
+#include "pagehost/InteractiveTestDlg.h"
 
 #include <iterator>
 #include <memory>
 #include <string>
 
-#include "dialogs/testing/DialogTest.h"
+#include "page/testing/DialogTest.h"
 #include "res/SimpleKeyboardTestRes.h"
 
 using namespace kvorkeyboard;

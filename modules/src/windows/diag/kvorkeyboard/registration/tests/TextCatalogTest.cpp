@@ -9,8 +9,8 @@
 #include <map>
 #include <string>
 
-#include "frame/LocalizedStrings.h"
-#include "frame/ModuleRegistration.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleRegistration.h"
 #include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;

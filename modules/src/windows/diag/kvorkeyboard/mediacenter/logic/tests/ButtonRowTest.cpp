@@ -1,4 +1,4 @@
-#include "dialogs/arrange/ButtonRow.h"
+#include "mediacenter/logic/ButtonRow.h"
 
 #include <gtest/gtest.h>
 

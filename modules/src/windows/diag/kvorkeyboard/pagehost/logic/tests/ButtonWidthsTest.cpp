@@ -1,4 +1,4 @@
-#include "chooser/logic/ButtonWidths.h"
+#include "pagehost/logic/ButtonWidths.h"
 
 #include <gtest/gtest.h>
 

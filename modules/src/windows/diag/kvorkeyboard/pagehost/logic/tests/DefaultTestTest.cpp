@@ -1,4 +1,4 @@
-#include "chooser/logic/DefaultTest.h"
+#include "pagehost/logic/DefaultTest.h"
 
 #include <gtest/gtest.h>
 
