@@ -7,18 +7,6 @@
 
 namespace kvorkeyboard {
 
-enum class TextId {
-#define KVORKEYBOARD_TEXT_ENUM(id) id,
-    KVORKEYBOARD_TEXT_IDS(KVORKEYBOARD_TEXT_ENUM)
-#undef KVORKEYBOARD_TEXT_ENUM
-};
-
-constexpr int kTextCount = 0
-#define KVORKEYBOARD_TEXT_COUNT(id) +1
-    KVORKEYBOARD_TEXT_IDS(KVORKEYBOARD_TEXT_COUNT)
-#undef KVORKEYBOARD_TEXT_COUNT
-    ;
-
 // Registers every id with the host, in order; called first by ModuleInit.
 void CreateLocalizedStrings();
 

@@ -1,7 +1,8 @@
 #pragma once
 // Every text id the module shows, in the order it registers them with the
 // host. The list is the single source for the TextId enumeration and for the
-// registration, so the two cannot drift apart.
+// registration, so the two cannot drift apart. Portable code names texts by
+// these ids too; fetching one is the registration's business.
 #define KVORKEYBOARD_TEXT_IDS(X)                                                                      \
     /* buttons */                                                                                     \
     X(msgPass) X(msgPassNoShortcut) X(msgFail) X(msgFailNoShortcut) X(msgAbort) X(msgAbortNoShortcut) \
@@ -39,3 +40,19 @@
     X(keyLeftCtrl) X(keyRightCtrl) X(keyLeftWindows) X(keyRightWindows) X(keyLeftAlt) X(keyRightAlt)  \
     X(keyApplication)                                                                                 \
     X(keyKoreanHangulEnglish) X(keyHanja) X(keyNoConversion) X(keyConversion) X(keyKatakanaRomaji)
+
+namespace kvorkeyboard {
+
+enum class TextId {
+#define KVORKEYBOARD_TEXT_ENUM(id) id,
+    KVORKEYBOARD_TEXT_IDS(KVORKEYBOARD_TEXT_ENUM)
+#undef KVORKEYBOARD_TEXT_ENUM
+};
+
+constexpr int kTextCount = 0
+#define KVORKEYBOARD_TEXT_COUNT(id) +1
+    KVORKEYBOARD_TEXT_IDS(KVORKEYBOARD_TEXT_COUNT)
+#undef KVORKEYBOARD_TEXT_COUNT
+    ;
+
+}  // namespace kvorkeyboard
