@@ -65,3 +65,4 @@ void CKeyboardTest::showAbortButton(BOOL show) { postToFrame(WM_TEST_SHOW_ABORT,
 void CKeyboardTest::start() { postToFrame(WM_TEST_START, FALSE); }
 void CKeyboardTest::enableStartButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_START, enable); }
 void CKeyboardTest::showStartButton(BOOL show) { postToFrame(WM_TEST_SHOW_START, show); }
+void CKeyboardTest::focusInstructions() { postToFrame(WM_TEST_FOCUS_INSTRUCTIONS, FALSE); }

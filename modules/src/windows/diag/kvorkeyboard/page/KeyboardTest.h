@@ -35,6 +35,8 @@ public:
     virtual void start();
     virtual void enableStartButton(BOOL enable);
     virtual void showStartButton(BOOL show);
+    // Asks the frame to put the focus in its read-only instructions.
+    void focusInstructions();
     virtual kvo::String getInstructions() = 0;
     virtual kvo::String getSubInstruction1() = 0;
     virtual kvo::String getSubInstruction2() = 0;

@@ -67,6 +67,7 @@ BEGIN_MESSAGE_MAP(CInteractiveTestDlg, CDialog)
     ON_MESSAGE(WM_TEST_SHOW_ABORT, &CInteractiveTestDlg::onShowButton<IDC_ABORT>)
     ON_MESSAGE(WM_TEST_ENABLE_START, &CInteractiveTestDlg::onEnableButton<IDC_START>)
     ON_MESSAGE(WM_TEST_SHOW_START, &CInteractiveTestDlg::onShowButton<IDC_START>)
+    ON_MESSAGE(WM_TEST_FOCUS_INSTRUCTIONS, &CInteractiveTestDlg::onRequest<&CInteractiveTestDlg::focusInstructions>)
     ON_BN_CLICKED(IDC_LAYOUT_TEST_RADIO, &CInteractiveTestDlg::onChooseTest<IDC_LAYOUT_TEST_RADIO>)
     ON_BN_CLICKED(IDC_SIMPLE_TEST_RADIO, &CInteractiveTestDlg::onChooseTest<IDC_SIMPLE_TEST_RADIO>)
     ON_MESSAGE(WM_HOTKEY, &CInteractiveTestDlg::OnHotKey)
@@ -202,6 +203,8 @@ void CInteractiveTestDlg::adjustButtonWidths() {
 }
 
 void CInteractiveTestDlg::startTest() {}
+
+void CInteractiveTestDlg::focusInstructions() { GetDlgItem(IDC_INSTRUCTIONS)->SetFocus(); }
 
 void CInteractiveTestDlg::passTest() {
     CDialog::OnOK();

@@ -53,6 +53,7 @@ private:
     template <int nRadioId>
     void onChooseTest();
     void destroyCurrentTest();
+    void focusInstructions();
 
     HICON m_hIcon;
     vemo5::TestResult m_result = vemo5::TestResult::INTERNALERROR();

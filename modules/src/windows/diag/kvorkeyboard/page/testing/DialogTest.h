@@ -65,7 +65,7 @@ protected:
     std::vector<Request> requests() {
         std::vector<Request> posted;
         MSG msg;
-        while (PeekMessageW(&msg, frame.m_hWnd, WM_TEST_PASS, WM_TEST_SHOW_START, PM_REMOVE))
+        while (PeekMessageW(&msg, frame.m_hWnd, WM_TEST_PASS, WM_TEST_FOCUS_INSTRUCTIONS, PM_REMOVE))
             posted.push_back({msg.message, msg.wParam});
         return posted;
     }

@@ -46,8 +46,9 @@ protected:
 // The page fills the test area. A single test shows the keyboard picture
 // instead of the radios, which do nothing. Every button request of the page
 // goes through the frame's message queue and shows or hides, enables or
-// greys its own button and no other.
-TEST_F(InteractiveTestDlgTest, ASingleTestsFrameShowsItsPictureAndObeysEveryButtonRequestOfItsPage) {
+// greys its own button and no other; the focus request puts the focus in
+// the instructions.
+TEST_F(InteractiveTestDlgTest, ASingleTestsFrameShowsItsPictureAndObeysEveryRequestOfItsPage) {
     EXPECT_FALSE(visible(item(IDC_SIMPLE_TEST_RADIO)) || visible(item(IDC_AVAILABLE_TESTS)));
     const auto* picture = dynamic_cast<PngControl*>(CWnd::FromHandlePermanent(item(IDC_KEYBOARD_PICTURE)->m_hWnd));
     EXPECT_TRUE(visible(picture) && picture->HasImage());
@@ -76,6 +77,10 @@ TEST_F(InteractiveTestDlgTest, ASingleTestsFrameShowsItsPictureAndObeysEveryButt
             pump();
             EXPECT_EQ(buttons(), expected) << i << on;
         }
+    ASSERT_NE(GetFocus(), item(IDC_INSTRUCTIONS)->m_hWnd);
+    page()->focusInstructions();
+    pump();
+    EXPECT_EQ(GetFocus(), item(IDC_INSTRUCTIONS)->m_hWnd);
 }
 
 // The frame's own Esc closes it without a verdict.
