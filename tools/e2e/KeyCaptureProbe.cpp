@@ -11,7 +11,7 @@
 #include <cwchar>
 #include <optional>
 
-#include "dialogs/KeyboardTest.h"
+#include "page/KeyboardTest.h"
 #include "keyboard/HookKeyboardHandler.h"
 #include "keyboard/LLHookKeyboardHandler.h"
 

@@ -1,6 +1,6 @@
 #include "KeyboardApp.h"
 
-#include "frame/ModuleRunner.h"
+#include "ModuleRunner.h"
 #include "vemo5/DiagModule.h"
 
 BOOL CKeyboardApp::InitInstance() {

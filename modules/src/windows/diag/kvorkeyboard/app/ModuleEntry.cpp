@@ -2,7 +2,7 @@
 // then the tests and events. The framework's wWinMain runs the application.
 #include "KeyboardApp.h"
 #include "run/KeyboardInteractiveTest.h"
-#include "frame/ModuleRegistration.h"
+#include "registration/ModuleRegistration.h"
 
 CKeyboardApp theApp;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frame/LocalizedStrings.h"
+#include "registration/LocalizedStrings.h"
 
 namespace kvorkeyboard {
 

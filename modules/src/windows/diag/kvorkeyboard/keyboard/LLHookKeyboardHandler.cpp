@@ -1,6 +1,6 @@
 #include "keyboard/LLHookKeyboardHandler.h"
 
-#include "frame/ModuleParameters.h"
+#include "registration/ModuleParameters.h"
 
 namespace kvorkeyboard {
 

@@ -4,9 +4,9 @@
 
 #include "evidence/PictureEvidence.h"
 #include "evidence/RunEvidence.h"
-#include "frame/LocalizedStrings.h"
-#include "frame/ModuleParameters.h"
-#include "frame/ModuleRegistration.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleParameters.h"
+#include "registration/ModuleRegistration.h"
 #include "keyboard/HookSystem.h"
 #include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"
@@ -15,7 +15,6 @@
 #include "layout/LayoutLibraryScan.h"
 #include "layout/LayoutPicture.h"
 #include "layout/Win32LayoutSystem.h"
-#include "res/InteractiveTestDlgRes.h"
 #include "res/KeyboardLayoutTestRes.h"
 #include "vemo5/DiagModule.h"
 
@@ -180,11 +179,7 @@ void CKeyboardLayoutTest::LoadLayout(kvorkeyboard::LayoutEntry layout) {
     ::SetForegroundWindow(m_hLayoutWnd);
     // For Korean the focus rests in the frame's read-only instructions, where
     // the input method has nothing to compose into.
-    if (vemo5::DiagModule::getLanguage() == vemo5::Language::ko()) {
-        CWnd* chooser = GetParent() != nullptr ? GetParent()->GetParent() : nullptr;
-        CWnd* instructions = chooser != nullptr ? chooser->GetDlgItem(IDC_INSTRUCTIONS) : nullptr;
-        if (instructions != nullptr) instructions->SetFocus();
-    }
+    if (vemo5::DiagModule::getLanguage() == vemo5::Language::ko()) focusInstructions();
     HWND fnInstructions = m_system.dialogItem(m_hLayoutWnd, kvorkeyboard::IDC_FN_KEY_INSTRUCTIONS);
     // The page itself is still hidden while it initialises: the control's own style decides.
     if (fnInstructions != nullptr && (::GetWindowLongW(fnInstructions, GWL_STYLE) & WS_VISIBLE) != 0)

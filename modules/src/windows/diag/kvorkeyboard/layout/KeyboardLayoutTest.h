@@ -8,7 +8,7 @@
 
 #include "afx/Controls.h"
 #include "afx/Gdi.h"
-#include "dialogs/KeyboardTest.h"
+#include "page/KeyboardTest.h"
 #include "keyboard/HookKeyboardHandler.h"
 #include "kvo/Array.h"
 #include "layout/LoadedLayouts.h"

@@ -1,6 +1,6 @@
 #include "KeyboardTypeCatalogue.h"
 
-#include "frame/LocalizedStrings.h"
+#include "registration/LocalizedStrings.h"
 #include "layout/logic/KeyboardTypeNames.h"
 
 namespace kvorkeyboard {

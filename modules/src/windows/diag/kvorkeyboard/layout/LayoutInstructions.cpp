@@ -1,6 +1,6 @@
 #include "LayoutInstructions.h"
 
-#include "frame/LocalizedStrings.h"
+#include "registration/LocalizedStrings.h"
 
 namespace kvorkeyboard {
 namespace {

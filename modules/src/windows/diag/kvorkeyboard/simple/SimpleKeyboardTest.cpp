@@ -4,8 +4,8 @@
 
 #include "afx/Gdi.h"
 #include "evidence/RunEvidence.h"
-#include "frame/LocalizedStrings.h"
-#include "frame/ModuleParameters.h"
+#include "registration/LocalizedStrings.h"
+#include "registration/ModuleParameters.h"
 #include "keyboard/HookSystem.h"
 #include "keyboard/KeyboardHook.h"
 #include "keyboard/logic/LayoutLanguage.h"

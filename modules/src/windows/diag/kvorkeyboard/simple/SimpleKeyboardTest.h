@@ -6,7 +6,7 @@
 #include "KvoControls/KVOControls.h"
 #include "KvoControls/PngControl.h"
 #include "afx/Controls.h"
-#include "dialogs/KeyboardTest.h"
+#include "page/KeyboardTest.h"
 #include "keyboard/LLHookKeyboardHandler.h"
 #include "keypress/KeyPressControl.h"
 #include "kvo/String.h"

@@ -2,7 +2,7 @@
 # The module under the real host, as a diagnostics suite would drive it. The
 # listing is the one place that pins what the module registers: its tests
 # with their parameters, every parameter, the events. Then one run with its
-# reports and log. (The catalogs' texts are checked by the frame's tests, the
+# reports and log. (The catalogs' texts are checked by the registration's tests, the
 # host's own parameter checks by its tests.)
 # Usage: host-end-to-end.sh <wine runner> <KVOrKeyboard.dmt> <scratch folder>
 set -u

@@ -6,9 +6,9 @@
 // keeps the name the key had.
 #include <cstdint>
 
-#include "frame/LocalizedStrings.h"
 #include "keyboard/logic/LayoutLanguage.h"
 #include "kvo/String.h"
+#include "texts/LocalizedStringIds.h"
 
 namespace kvorkeyboard {
 

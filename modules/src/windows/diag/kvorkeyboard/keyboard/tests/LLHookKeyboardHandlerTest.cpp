@@ -3,7 +3,7 @@
 // names it takes from the layout.
 #include <gtest/gtest.h>
 
-#include "frame/ModuleParameters.h"
+#include "registration/ModuleParameters.h"
 #include "keyboard/LLHookKeyboardHandler.h"
 #include "system/testing/FakeKeyboardInput.h"
 

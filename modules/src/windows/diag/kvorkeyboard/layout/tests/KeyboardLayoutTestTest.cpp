@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/testing/DialogTest.h"
+#include "page/testing/DialogTest.h"
 #include "layout/Win32LayoutSystem.h"
 #include "res/KeyboardLayoutTestRes.h"
 

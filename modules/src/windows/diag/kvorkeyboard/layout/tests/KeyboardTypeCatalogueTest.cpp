@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "frame/LocalizedStrings.h"
+#include "registration/LocalizedStrings.h"
 
 using kvorkeyboard::keyboardTypeDisplayName;
 

@@ -8,9 +8,9 @@
 #include <stdexcept>
 
 #include "afx/ScopedGdiplus.h"
-#include "dialogs/MediaCenterKeyboardTest.h"
-#include "frame/ModuleParameters.h"
-#include "frame/ModuleRegistration.h"
+#include "mediacenter/MediaCenterKeyboardTest.h"
+#include "registration/ModuleParameters.h"
+#include "registration/ModuleRegistration.h"
 #include "kvo/Exception.h"
 #include "system/testing/FakeInputMethodSystem.h"
 #include "system/testing/FakeKeyboardInput.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/testing/DialogTest.h"
+#include "page/testing/DialogTest.h"
 #include "res/SimpleKeyboardTestRes.h"
 
 using namespace kvorkeyboard;
