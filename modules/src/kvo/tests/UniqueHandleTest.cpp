@@ -29,7 +29,6 @@ TEST(UniqueHandle, ReleasesWhatItHoldsOnceOnEveryPathThroughItsOwnSeam) {
     b = std::move(b);         // self-move keeps the handle
     b.reset(4);
     EXPECT_EQ(b.release(), 4);  // given up: never released
-    b.reset();
     const Owned none;
     EXPECT_EQ(first.closed, (std::vector<int>{1, 2}));
     EXPECT_EQ(second.closed, (std::vector<int>{3}));
