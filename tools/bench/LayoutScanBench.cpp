@@ -65,7 +65,7 @@ void scanFolderOf(const wchar_t* source, int count) {
     const Memory before = memoryInUse();
     const LARGE_INTEGER start = now();
     {
-        LoadedLayouts layouts(system);
+        LoadedLayouts layouts;
         (void)scanLayoutLibraries(system, kvo::String(folder), "", layouts);
         const double seconds = secondsSince(start);
         const Memory after = memoryInUse();
@@ -80,11 +80,11 @@ void scanFolderOf(const wchar_t* source, int count) {
 
 void drawAndPress(const wchar_t* source) {
     Win32LayoutSystem system;
-    afx::ScopedLibrary library(system.mapLibrary(kvo::String(source)));
+    const LayoutLibrary library(system.mapLibrary(kvo::String(source)), {&system});
     afx::ScopedWindow area(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 900, 300, nullptr,
                                            nullptr, GetModuleHandleW(nullptr), nullptr));
     LARGE_INTEGER start = now();
-    afx::ScopedWindow picture(createLayoutPicture(system, library.get(), area.get()));
+    const PictureWindow picture = createLayoutPicture(system, library.get(), area.get());
     kvo::Array<HWND> keys;
     discoverKeys(system, picture.get(), keys);
     std::printf("picture: draw and discover %u keys %8.2f ms\n", keys.size(), secondsSince(start) * 1000);

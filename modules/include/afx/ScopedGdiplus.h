@@ -57,12 +57,12 @@ struct GdiplusObject {
 
 namespace gdip = Gdiplus::DllExports;
 
-using ScopedGpGraphics = UniqueHandle<traits::GdiplusObject<Gdiplus::GpGraphics, &gdip::GdipDeleteGraphics>>;
-using ScopedGpImage = UniqueHandle<traits::GdiplusObject<Gdiplus::GpImage, &gdip::GdipDisposeImage>>;
-using ScopedGpBrush = UniqueHandle<traits::GdiplusObject<Gdiplus::GpBrush, &gdip::GdipDeleteBrush>>;
-using ScopedGpFont = UniqueHandle<traits::GdiplusObject<Gdiplus::GpFont, &gdip::GdipDeleteFont>>;
-using ScopedGpFontFamily = UniqueHandle<traits::GdiplusObject<Gdiplus::GpFontFamily, &gdip::GdipDeleteFontFamily>>;
+using ScopedGpGraphics = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpGraphics, &gdip::GdipDeleteGraphics>>;
+using ScopedGpImage = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpImage, &gdip::GdipDisposeImage>>;
+using ScopedGpBrush = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpBrush, &gdip::GdipDeleteBrush>>;
+using ScopedGpFont = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpFont, &gdip::GdipDeleteFont>>;
+using ScopedGpFontFamily = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpFontFamily, &gdip::GdipDeleteFontFamily>>;
 using ScopedGpStringFormat =
-    UniqueHandle<traits::GdiplusObject<Gdiplus::GpStringFormat, &gdip::GdipDeleteStringFormat>>;
+    kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpStringFormat, &gdip::GdipDeleteStringFormat>>;
 
 }  // namespace afx

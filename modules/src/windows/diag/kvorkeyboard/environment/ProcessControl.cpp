@@ -12,29 +12,11 @@ static_assert(sizeof(STARTUPINFOW) == 104, "CreateProcessW checks the start-up b
 
 const wchar_t kDebugPrivilege[] = L"SeDebugPrivilege";
 
-// A handle from the process seam, closed through it. Snapshots fail with
-// INVALID_HANDLE_VALUE, the other functions with null.
-class ScopedHandle {
-public:
-    ScopedHandle(ProcessSystem& processes, HANDLE handle) : m_processes(processes), m_handle(handle) {}
-    ~ScopedHandle() {
-        if (valid()) m_processes.closeHandle(m_handle);
-    }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
-    bool valid() const { return m_handle != nullptr && m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return m_handle; }
-
-private:
-    ProcessSystem& m_processes;
-    HANDLE m_handle;
-};
-
 // Sets the debug privilege's attributes on the current process's token. A
 // failure only means the termination may be refused, which the caller sees.
 void setDebugPrivilege(ProcessSystem& processes, DWORD attributes) {
-    ScopedHandle token(processes, processes.openCurrentProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY));
-    if (!token.valid()) return;
+    const ProcessHandle token(processes.openCurrentProcessToken(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), {&processes});
+    if (!token) return;
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = attributes;
@@ -66,8 +48,8 @@ bool matches(const PROCESSENTRY32W& entry, const std::wstring& executable) {
 std::optional<DWORD> FindProcess(ProcessSystem& processes, const std::wstring& executable,
                                  const std::set<DWORD>& skipped) {
     if (processes.isWindowsNT4() || !processes.hasProcessSnapshot()) return std::nullopt;
-    ScopedHandle snapshot(processes, processes.createProcessSnapshot());
-    if (!snapshot.valid()) return std::nullopt;
+    const ProcessHandle snapshot(processes.createProcessSnapshot(), {&processes});
+    if (!snapshot) return std::nullopt;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (bool more = processes.firstProcess(snapshot.get(), entry); more;
@@ -84,8 +66,8 @@ bool IsProcessRunning(ProcessSystem& processes, const std::wstring& executable) 
 
 bool TerminateProcessById(ProcessSystem& processes, DWORD processId) {
     ScopedDebugPrivilege privilege(processes);
-    ScopedHandle process(processes, processes.openProcess(PROCESS_TERMINATE, processId));
-    if (!process.valid()) return false;
+    const ProcessHandle process(processes.openProcess(PROCESS_TERMINATE, processId), {&processes});
+    if (!process) return false;
     // A process that is already ending refuses; it is gone all the same.
     (void)processes.terminateProcess(process.get(), 0);
     return true;
@@ -99,8 +81,9 @@ bool StartCommandLine(ProcessSystem& processes, const std::wstring& commandLine)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!processes.createProcess(writable.data(), startup, info)) return false;
-    ScopedHandle process(processes, info.hProcess);
-    ScopedHandle thread(processes, info.hThread);
+    // Nothing waits for the started program: its handles go at once.
+    const ProcessHandle process(info.hProcess, {&processes});
+    const ProcessHandle thread(info.hThread, {&processes});
     return true;
 }
 

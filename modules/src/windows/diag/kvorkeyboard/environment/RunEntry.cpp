@@ -11,28 +11,6 @@ const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 // A command line as long as a path and its terminator.
 constexpr DWORD kValueBytes = 520;
 
-// Closes on every path; the one path that must know whether closing worked
-// closes explicitly.
-class ScopedRegistryKey {
-public:
-    ScopedRegistryKey(RegistrySystem& registry, HKEY key) : m_registry(registry), m_key(key) {}
-    ~ScopedRegistryKey() {
-        if (m_key != nullptr) (void)m_registry.closeKey(m_key);
-    }
-    ScopedRegistryKey(const ScopedRegistryKey&) = delete;
-    ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
-    HKEY get() const { return m_key; }
-    [[nodiscard]] LONG close() {
-        LONG status = m_registry.closeKey(m_key);
-        m_key = nullptr;
-        return status;
-    }
-
-private:
-    RegistrySystem& m_registry;
-    HKEY m_key;
-};
-
 enum class ValueOutcome { None, Text, Unusable };
 
 ValueOutcome classify(LONG status, DWORD type, DWORD size) {
@@ -58,7 +36,7 @@ bool ReadRunEntry(RegistrySystem& registry, const wchar_t* valueName, std::wstri
     LONG opened = registry.openKey(HKEY_LOCAL_MACHINE, kRunKey, KEY_QUERY_VALUE, rawKey);
     if (opened == ERROR_FILE_NOT_FOUND) return true;
     if (opened != ERROR_SUCCESS) return false;
-    ScopedRegistryKey key(registry, rawKey);
+    RegistryKey key(rawKey, {&registry});
 
     wchar_t buffer[kValueBytes / sizeof(wchar_t)] = {};
     DWORD type = REG_NONE;
@@ -72,7 +50,8 @@ bool ReadRunEntry(RegistrySystem& registry, const wchar_t* valueName, std::wstri
         case ValueOutcome::Text:
             break;
     }
-    if (key.close() != ERROR_SUCCESS) return false;
+    // The one path that must know whether closing worked closes by itself.
+    if (registry.closeKey(key.release()) != ERROR_SUCCESS) return false;
     text = textOf(buffer, size);
     return true;
 }

@@ -20,7 +20,7 @@ constexpr Gdiplus::ARGB kPressedFill = 0xFFF0F0F0, kPressedEdge = 0xFFC8C8C8, kP
 // The encoder GDI+ registers for image/png.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
-using ScopedGpPen = afx::UniqueHandle<afx::traits::GdiplusObject<Gdiplus::GpPen, &afx::gdip::GdipDeletePen>>;
+using ScopedGpPen = kvo::UniqueHandle<afx::traits::GdiplusObject<Gdiplus::GpPen, &afx::gdip::GdipDeletePen>>;
 
 struct StreamRelease {
     void operator()(IStream* stream) const noexcept { stream->Release(); }

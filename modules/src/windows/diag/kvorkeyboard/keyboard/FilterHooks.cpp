@@ -22,10 +22,10 @@ LRESULT passOn(int nCode, WPARAM wParam, LPARAM lParam) {
 
 FilterHooks::FilterHooks() {
     HookSystem& hooks = *hookEnvironment().hooks;
-    m_shellHook = ScopedHook(hooks, hooks.setWindowsHookEx(WH_SHELL, &ShellProc, nullptr, hooks.getCurrentThreadId()));
+    m_shellHook = ScopedHook(hooks.setWindowsHookEx(WH_SHELL, &ShellProc, nullptr, hooks.getCurrentThreadId()), {&hooks});
     if (!m_shellHook) KVO_LOG(g_log, 3, "Failed to install ShellProc hook, so all media buttons will not be blocked");
     m_lowLevelFilterHook =
-        ScopedHook(hooks, hooks.setWindowsHookEx(WH_KEYBOARD_LL, &LowLevelKeyboardProc, hooks.instanceHandle(), 0));
+        ScopedHook(hooks.setWindowsHookEx(WH_KEYBOARD_LL, &LowLevelKeyboardProc, hooks.instanceHandle(), 0), {&hooks});
     if (!m_lowLevelFilterHook) {
         KVO_LOG(g_log, 3, "Failed to install LowLevelKeyboardProc with error " << hooks.getLastError());
     }

@@ -3,8 +3,7 @@
 // hook procedures install, forward and remove. Win32HookSystem only forwards.
 #include <windows.h>
 
-#include <utility>
-
+#include "kvo/UniqueHandle.h"
 #include "system/KeyboardInput.h"
 
 namespace kvorkeyboard {
@@ -23,36 +22,8 @@ public:
     virtual DWORD getLastError() = 0;
 };
 
-// Owns one installed hook and removes it exactly once, through the system
-// that set it. Move-only: a copy would remove the hook a second time.
-class ScopedHook {
-public:
-    ScopedHook() noexcept = default;
-    ScopedHook(HookSystem& system, HHOOK hook) noexcept : m_system(&system), m_hook(hook) {}
-    ~ScopedHook() { reset(); }
-    ScopedHook(ScopedHook&& other) noexcept
-        : m_system(other.m_system), m_hook(std::exchange(other.m_hook, nullptr)) {}
-    ScopedHook& operator=(ScopedHook&& other) noexcept {
-        if (this != &other) {
-            reset();
-            m_system = other.m_system;
-            m_hook = std::exchange(other.m_hook, nullptr);
-        }
-        return *this;
-    }
-    ScopedHook(const ScopedHook&) = delete;
-    ScopedHook& operator=(const ScopedHook&) = delete;
-
-    HHOOK get() const noexcept { return m_hook; }
-    explicit operator bool() const noexcept { return m_hook != nullptr; }
-    void reset() noexcept {
-        if (m_hook) m_system->unhookWindowsHookEx(std::exchange(m_hook, nullptr));
-    }
-
-private:
-    HookSystem* m_system = nullptr;
-    HHOOK m_hook = nullptr;
-};
+// One installed hook, removed exactly once through the system that set it.
+using ScopedHook = kvo::SeamHandle<HookSystem, HHOOK, &HookSystem::unhookWindowsHookEx>;
 
 // What the hook procedures talk to. Windows calls them with nothing but the
 // hook's arguments, so they find their system here: the real one unless a

@@ -28,7 +28,7 @@ KeyboardHook KeyboardHook::install(KeyboardHookTarget& target, bool threadLocal)
     }
     g_hKeyboardHook = hook;
     g_pHookTarget = &target;
-    return KeyboardHook(ScopedHook(hooks, hook));
+    return KeyboardHook(ScopedHook(hook, {&hooks}));
 }
 
 KeyboardHook& KeyboardHook::operator=(KeyboardHook&& other) noexcept {

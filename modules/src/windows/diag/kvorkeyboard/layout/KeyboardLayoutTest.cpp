@@ -76,7 +76,6 @@ bool needsAsianFont(const vemo5::Language& language) {
 CKeyboardLayoutTest::CKeyboardLayoutTest(CWnd* pParent)
     : CKeyboardTest(IDD_KEYBOARD_LAYOUT_TEST, pParent),
       m_system(*kvorkeyboard::layoutPageSystem()),
-      m_layouts(m_system),
       m_keyboardHandler(hookKeyboard()) {
     m_shortcuts.disableAbort = parameterBool(ParameterId::bDisableAbortKeyboardShortcut);
     m_shortcuts.disablePass = parameterBool(ParameterId::bDisablePassKeyboardShortcut);
@@ -173,25 +172,25 @@ void CKeyboardLayoutTest::LoadLayoutLibraries() {
 }
 
 void CKeyboardLayoutTest::LoadLayout(kvorkeyboard::LayoutEntry layout) {
-    m_hLayoutWnd = kvorkeyboard::createLayoutPicture(m_system, layout.second, ::GetDlgItem(m_hWnd, IDC_LAYOUT_AREA));
-    if (m_hLayoutWnd == nullptr)
+    m_layoutWindow = kvorkeyboard::createLayoutPicture(m_system, layout.second, ::GetDlgItem(m_hWnd, IDC_LAYOUT_AREA));
+    if (!m_layoutWindow)
         vemo5::DiagModule::warning(kvorkeyboard::g_pInvalidLayoutEvent, kReportSource, kInvalidLayoutReportCode);
-    ::SetForegroundWindow(m_hLayoutWnd);
+    ::SetForegroundWindow(m_layoutWindow.get());
     // For Korean the focus rests in the frame's read-only instructions, where
     // the input method has nothing to compose into.
     if (vemo5::DiagModule::getLanguage() == vemo5::Language::ko()) focusInstructions();
-    HWND fnInstructions = m_system.dialogItem(m_hLayoutWnd, kvorkeyboard::IDC_FN_KEY_INSTRUCTIONS);
+    HWND fnInstructions = m_system.dialogItem(m_layoutWindow.get(), kvorkeyboard::IDC_FN_KEY_INSTRUCTIONS);
     // The page itself is still hidden while it initialises: the control's own style decides.
     if (fnInstructions != nullptr && (::GetWindowLongW(fnInstructions, GWL_STYLE) & WS_VISIBLE) != 0)
         ::SetWindowTextW(fnInstructions, localizedText(TextId::msgFnInstructions).getUCS2Buffer());
 
     if (!m_bEnablePassAfterAllPressed) return;
     enablePassButton(FALSE);
-    kvorkeyboard::discoverKeys(m_system, m_hLayoutWnd, g_discoveredKeys);
+    kvorkeyboard::discoverKeys(m_system, m_layoutWindow.get(), g_discoveredKeys);
 }
 
 void CKeyboardLayoutTest::ReloadLayout() {
-    ::DestroyWindow(m_hLayoutWnd);
+    m_layoutWindow.reset();
     LoadLayout({m_strCurrentLayout, m_hCurrentLayout});
 }
 
@@ -248,7 +247,7 @@ void CKeyboardLayoutTest::react(LayoutReaction reaction, kvorkeyboard::Keystroke
 }
 
 void CKeyboardLayoutTest::MarkKeyPressed(std::uint16_t keyId) {
-    HWND key = m_system.dialogItem(m_hLayoutWnd, keyId);
+    HWND key = m_system.dialogItem(m_layoutWindow.get(), keyId);
     if (!::IsWindowVisible(key)) return;
     if (kvorkeyboard::ignoresStartupCtrl(m_system.userDefaultLanguage(), keyId, m_bSuppressStartupCtrl)) {
         m_bSuppressStartupCtrl = FALSE;
@@ -276,7 +275,8 @@ void CKeyboardLayoutTest::OnTimer(UINT_PTR nIDEvent) {
 void CKeyboardLayoutTest::OnDestroy() {
     removeKeyboardHook();
     // The picture still stands while its page goes: what it shows is what the test ended with.
-    kvorkeyboard::notePictureAtEnd(m_hLayoutWnd, kvorkeyboard::pictureKeys(m_system, m_hLayoutWnd));
+    kvorkeyboard::notePictureAtEnd(m_layoutWindow.get(), kvorkeyboard::pictureKeys(m_system, m_layoutWindow.get()));
+    m_layoutWindow.reset();  // now: after the page it would be a window that is gone
     if (!m_timer.killTimer()) KVO_LOG(g_log, 3, "Failed to kill the stop-check timer: " << GetLastError());
     CWnd::OnDestroy();
 }
@@ -290,7 +290,7 @@ void CKeyboardLayoutTest::OnKeyboardTypeChanged() {
     m_nCurSel = sel;
     kvo::String chosen;
     m_cbKeyboardType.GetLBText(sel, chosen);
-    ::DestroyWindow(m_hLayoutWnd);
+    m_layoutWindow.reset();
     const kvorkeyboard::LayoutEntry entry = m_layouts.lastNamed(chosen);
     if (entry.second != nullptr) {
         m_strCurrentLayout = entry.first;

@@ -43,7 +43,7 @@ public:
     void LoadLayoutLibraries();
     void LoadLayout(kvorkeyboard::LayoutEntry layout);
     void ReloadLayout();
-    HWND layoutWindow() const { return m_hLayoutWnd; }
+    HWND layoutWindow() const { return m_layoutWindow.get(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -70,8 +70,8 @@ private:
     int m_nCurSel = 0;
     kvo::String m_strCurrentLayout;
     HINSTANCE m_hCurrentLayout = nullptr;
-    HWND m_hLayoutWnd = nullptr;
     kvorkeyboard::LoadedLayouts m_layouts;
+    kvorkeyboard::PictureWindow m_layoutWindow;
     bool m_bEnablePassAfterAllPressed = false;
     NONCLIENTMETRICSW m_ncm{};
     CFont m_font;

@@ -1,5 +1,7 @@
 #include "LayoutLibraryScan.h"
 
+#include <utility>
+
 #include "KeyboardTypeCatalogue.h"
 #include "kvo/Logging.h"
 
@@ -35,18 +37,19 @@ LayoutScan scanLayoutLibraries(LayoutSystem& system, const kvo::String& folder, 
 
     LayoutScan scan;
     for (const kvo::String& file : system.findLayoutFiles()) {
-        HINSTANCE library = system.mapLibrary(file);
-        if (library == nullptr) {
+        // Owned from the moment it is mapped: naming and listing it allocate, and may throw.
+        LayoutLibrary library(system.mapLibrary(file), {&system});
+        if (!library) {
             scan.unmappable.push_back(file);
             continue;
         }
-        const kvo::String name = system.libraryName(library);
+        const kvo::String name = system.libraryName(library.get());
         const kvo::String displayName = name.empty() ? file : keyboardTypeDisplayName(name);
         if (file.toLower().compare(wantedFile) == 0) {
-            scan.wanted = {displayName, library};
+            scan.wanted = {displayName, library.get()};
             KVO_LOG(s_log, 1, "Set [" << displayName << "] as default layout.");
         }
-        layouts.add({displayName, library});
+        layouts.add(displayName, std::move(library));
     }
     return scan;
 }

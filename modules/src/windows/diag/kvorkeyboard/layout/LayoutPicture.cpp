@@ -20,11 +20,11 @@ constexpr InstructionControl kInstructionControls[] = {
 
 }  // namespace
 
-HWND createLayoutPicture(LayoutSystem& system, HINSTANCE library, HWND area) {
-    if (library == nullptr) return nullptr;
+PictureWindow createLayoutPicture(LayoutSystem& system, HINSTANCE library, HWND area) {
+    if (library == nullptr) return {};
     const DLGTEMPLATE* picture = system.findPicture(library, system.userDefaultLanguage());
     if (picture == nullptr) picture = system.findPicture(library, kEnglishUnitedStates);
-    return picture != nullptr ? system.createPicture(picture, area) : nullptr;
+    return PictureWindow(picture != nullptr ? system.createPicture(picture, area) : nullptr, {&system});
 }
 
 void discoverKeys(LayoutSystem& system, HWND picture, kvo::Array<HWND>& keys) {

@@ -13,9 +13,9 @@ constexpr int IDC_FN_KEY_INSTRUCTIONS = 1104;
 constexpr int IDC_PANA_FN_INSTRUCTIONS = 1106;
 
 // The picture of `library` as a child of `area`: its template in the user's
-// language, else in US English, which therefore serves every user. Null when
+// language, else in US English, which therefore serves every user. Empty when
 // there is no library, no template in either language, or creation fails.
-HWND createLayoutPicture(LayoutSystem& system, HINSTANCE library, HWND area);
+PictureWindow createLayoutPicture(LayoutSystem& system, HINSTANCE library, HWND area);
 
 // Refills `keys` with every window of `picture` except the instruction texts.
 // Without a picture the list is left empty.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kvo/String.h"
+#include "kvo/UniqueHandle.h"
 
 namespace kvorkeyboard {
 
@@ -30,9 +31,15 @@ public:
 
     // The picture as a child of `parent` with no dialog procedure; null on failure.
     virtual HWND createPicture(const DLGTEMPLATE* picture, HWND parent) = 0;
+    virtual void destroyPicture(HWND picture) = 0;
     // Every window below `window`, at any depth, in the order Windows enumerates them.
     virtual std::vector<HWND> descendants(HWND window) = 0;
     virtual HWND dialogItem(HWND dialog, int id) = 0;
 };
+
+// A mapped library, freed through the system that mapped it.
+using LayoutLibrary = kvo::SeamHandle<LayoutSystem, HINSTANCE, &LayoutSystem::freeLibrary>;
+// A picture window, destroyed through the system that created it.
+using PictureWindow = kvo::SeamHandle<LayoutSystem, HWND, &LayoutSystem::destroyPicture>;
 
 }  // namespace kvorkeyboard

@@ -1,18 +1,16 @@
 #include "LoadedLayouts.h"
 
+#include <utility>
+
 namespace kvorkeyboard {
 
 LoadedLayouts::~LoadedLayouts() {
-    for (std::uint32_t i = 0; i < m_layouts.size(); ++i) m_system.freeLibrary(m_layouts[i].second);
+    for (LayoutLibrary& library : m_libraries) library.reset();
 }
 
-void LoadedLayouts::add(const LayoutEntry& layout) {
-    try {
-        m_layouts.append(layout);
-    } catch (...) {
-        m_system.freeLibrary(layout.second);
-        throw;
-    }
+void LoadedLayouts::add(const kvo::String& displayName, LayoutLibrary library) {
+    m_libraries.push_back(std::move(library));
+    m_layouts.append({displayName, m_libraries.back().get()});
 }
 
 LayoutEntry LoadedLayouts::lastNamed(const kvo::String& displayName) const {

@@ -4,6 +4,7 @@
 // test lives, since switching pictures reuses them, and are released in that
 // same order when it goes.
 #include <cstdint>
+#include <vector>
 
 #include "LayoutSystem.h"
 #include "kvo/Array.h"
@@ -15,13 +16,14 @@ using LayoutEntry = kvo::Pair<kvo::String, HINSTANCE>;
 
 class LoadedLayouts {
 public:
-    explicit LoadedLayouts(LayoutSystem& system) : m_system(system) {}
+    LoadedLayouts() = default;
     ~LoadedLayouts();
     LoadedLayouts(const LoadedLayouts&) = delete;
     LoadedLayouts& operator=(const LoadedLayouts&) = delete;
 
-    // Takes over the library's handle, also when the array cannot grow.
-    void add(const LayoutEntry& layout);
+    // Keeps the library, listed under `displayName`, also when the list
+    // cannot grow: it then goes with the others.
+    void add(const kvo::String& displayName, LayoutLibrary library);
     std::uint32_t size() const { return m_layouts.size(); }
     const LayoutEntry& operator[](std::uint32_t index) const { return m_layouts[index]; }
     // Equal names are possible; the library found last wins. An empty name
@@ -29,8 +31,8 @@ public:
     LayoutEntry lastNamed(const kvo::String& displayName) const;
 
 private:
-    LayoutSystem& m_system;
     kvo::Array<LayoutEntry> m_layouts;
+    std::vector<LayoutLibrary> m_libraries;
 };
 
 }  // namespace kvorkeyboard

@@ -76,6 +76,8 @@ HWND Win32LayoutSystem::createPicture(const DLGTEMPLATE* picture, HWND parent) {
     return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), picture, parent, nullptr, 0);
 }
 
+void Win32LayoutSystem::destroyPicture(HWND picture) { DestroyWindow(picture); }
+
 namespace {
 BOOL CALLBACK collectDescendant(HWND window, LPARAM windows) {
     // Runs inside EnumChildWindows: an exception must not leave it.

@@ -14,6 +14,7 @@ public:
     const DLGTEMPLATE* findPicture(HINSTANCE library, LANGID language) override;
     LANGID userDefaultLanguage() override;
     HWND createPicture(const DLGTEMPLATE* picture, HWND parent) override;
+    void destroyPicture(HWND picture) override;
     std::vector<HWND> descendants(HWND window) override;
     HWND dialogItem(HWND dialog, int id) override;
 };

@@ -1,5 +1,6 @@
 #include "DialogRun.h"
 
+#include "afx/ScopedGdiplus.h"
 #include "kvo/Exception.h"
 
 namespace kvorkeyboard {
@@ -15,9 +16,9 @@ void reportDialogNotCreated() {
     KVO_LOG(g_log, 1, "with error code " << static_cast<unsigned int>(error));
 }
 
-vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, GdiplusRuntime& gdiplus,
-                                   const ShowDialog& show) {
-    const ULONG_PTR token = gdiplus.startup();
+vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, const ShowDialog& show) {
+    // Its start-up status is not the run's concern: a page without GDI+ only draws less.
+    const afx::GdiplusSession gdiplus;
     try {
         show(result);
     } catch (const kvo::Exception& e) {
@@ -36,7 +37,6 @@ vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report
                 (report == EscapeReport::Interactive ? "Exception caught!  Removing hook and shutting down GDI+!"
                                                      : "Unknown exception caught!  Removing hook and shutting down GDI+!"));
     }
-    gdiplus.shutdown(token);
     return result;
 }
 

@@ -9,7 +9,6 @@
 #include <functional>
 
 #include "kvo/Logging.h"
-#include "system/GdiplusRuntime.h"
 #include "vemo5/Types.h"
 
 namespace kvorkeyboard {
@@ -23,8 +22,7 @@ using ShowDialog = std::function<void(vemo5::TestResult& result)>;
 
 // Starts GDI+, calls `show` and returns the result it stored, or `result`
 // unchanged when it stored none (nothing created, or an exception escaped).
-vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, GdiplusRuntime& gdiplus,
-                                   const ShowDialog& show);
+vemo5::TestResult runGuardedDialog(vemo5::TestResult result, EscapeReport report, const ShowDialog& show);
 
 // "Failed to load dialog!" and the system's reason.
 void reportDialogNotCreated();

@@ -12,7 +12,6 @@
 #include "kvo/Logging.h"
 #include "res/KeyboardLayoutTestRes.h"
 #include "res/SimpleKeyboardTestRes.h"
-#include "system/GdiplusRuntime.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -68,8 +67,7 @@ vemo5::TestResult RunInteractiveTestDlg(const vemo5::DiagDevice& device, UINT te
 }  // namespace
 
 RunSystems& productionRunSystems() {
-    static RunSystems systems{systemKbManagerSystem(), systemInputMethod(), systemKeyboard(),
-                              systemGdiplus(), &applicationInstance};
+    static RunSystems systems{systemKbManagerSystem(), systemInputMethod(), systemKeyboard(), &applicationInstance};
     return systems;
 }
 
@@ -91,7 +89,7 @@ vemo5::TestResult runTest(const vemo5::DiagDevice& device, TestKind kind, RunSys
     const EscapeReport report = kind == TestKind::Interactive ? EscapeReport::Interactive : EscapeReport::MediaCenter;
     // What the pages saw goes to the host whatever the verdict, and also when the dialog threw.
     RunEvidence evidence;
-    const vemo5::TestResult verdict = runGuardedDialog(result, report, systems.gdiplus, show);
+    const vemo5::TestResult verdict = runGuardedDialog(result, report, show);
     evidence.handOver();
     return verdict;
 }

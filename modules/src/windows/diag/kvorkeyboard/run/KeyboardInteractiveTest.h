@@ -28,7 +28,6 @@ struct RunSystems {
     KbManagerSystem& kbManagers;
     InputMethodSystem& inputMethod;
     KeyboardInput& keyboard;
-    GdiplusRuntime& gdiplus;
     // The application's instance handle; null without an application object.
     HINSTANCE (*applicationInstance)();
 };

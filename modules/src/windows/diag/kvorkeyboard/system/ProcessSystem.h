@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <tlhelp32.h>
 
+#include "kvo/UniqueHandle.h"
+
 namespace kvorkeyboard {
 
 class ProcessSystem {
@@ -17,7 +19,7 @@ public:
     // when the library or any of the three is missing.
     [[nodiscard]] virtual bool hasProcessSnapshot() = 0;
     // These three only after hasProcessSnapshot() said yes.
-    // INVALID_HANDLE_VALUE on failure.
+    // Null on failure, like every handle this seam gives.
     virtual HANDLE createProcessSnapshot() = 0;
     [[nodiscard]] virtual bool firstProcess(HANDLE snapshot, PROCESSENTRY32W& entry) = 0;
     [[nodiscard]] virtual bool nextProcess(HANDLE snapshot, PROCESSENTRY32W& entry) = 0;
@@ -37,6 +39,9 @@ public:
 
     virtual void closeHandle(HANDLE handle) = 0;
 };
+
+// A snapshot, token, process or thread handle, closed through the system that gave it.
+using ProcessHandle = kvo::SeamHandle<ProcessSystem, HANDLE, &ProcessSystem::closeHandle>;
 
 ProcessSystem& systemProcesses();
 

@@ -4,6 +4,8 @@
 // Win32RegistrySystem only forwards; every call returns the Win32 status.
 #include <windows.h>
 
+#include "kvo/UniqueHandle.h"
+
 namespace kvorkeyboard {
 
 class RegistrySystem {
@@ -14,6 +16,9 @@ public:
                                           DWORD& size) = 0;
     [[nodiscard]] virtual LONG closeKey(HKEY key) = 0;
 };
+
+// An open key, closed through the registry that opened it.
+using RegistryKey = kvo::SeamHandle<RegistrySystem, HKEY, &RegistrySystem::closeKey>;
 
 RegistrySystem& systemRegistry();
 

@@ -18,7 +18,10 @@ public:
         m_next = reinterpret_cast<WalkFn>(m_kernel32.getSymbol("Process32NextW"));
         return m_create != nullptr && m_first != nullptr && m_next != nullptr;
     }
-    HANDLE createProcessSnapshot() override { return m_create(TH32CS_SNAPPROCESS, 0); }
+    HANDLE createProcessSnapshot() override {
+        const HANDLE snapshot = m_create(TH32CS_SNAPPROCESS, 0);
+        return snapshot != INVALID_HANDLE_VALUE ? snapshot : nullptr;
+    }
     bool firstProcess(HANDLE snapshot, PROCESSENTRY32W& entry) override { return m_first(snapshot, &entry) != FALSE; }
     bool nextProcess(HANDLE snapshot, PROCESSENTRY32W& entry) override { return m_next(snapshot, &entry) != FALSE; }
 

@@ -23,8 +23,17 @@ constexpr std::uint16_t A = 30, S = 31, P = 25, F = 33, LeftCtrl = 29, LeftAlt =
 }
 
 // The real libraries, for a German user: English pictures serve every user.
-class GermanUserSystem : public Win32LayoutSystem {
+// Every library mapped must be freed through this system, and no picture
+// destroyed through it after it went with its page.
+struct GermanUserSystem : Win32LayoutSystem {
+    int mapped = 0, stale = 0;  // libraries not freed yet; pictures destroyed after they were gone
     LANGID userDefaultLanguage() override { return 0x0407; }
+    HINSTANCE mapLibrary(const kvo::String& file) override {
+        HINSTANCE library = Win32LayoutSystem::mapLibrary(file);
+        return mapped += library != nullptr, library;
+    }
+    void freeLibrary(HINSTANCE library) override { --mapped, Win32LayoutSystem::freeLibrary(library); }
+    void destroyPicture(HWND picture) override { stale += !IsWindow(picture), Win32LayoutSystem::destroyPicture(picture); }
 };
 
 // Opens on the shipped libraries unless a test names another folder.
@@ -37,8 +46,10 @@ protected:
         m_saved = std::exchange(layoutPageSystem(), &system);
     }
     void TearDown() override {
+        if (page) page->DestroyWindow();  // as the frame ends a page
         page.reset();
         layoutPageSystem() = m_saved;
+        EXPECT_EQ(std::make_pair(system.mapped, system.stale), std::make_pair(0, 0));
     }
     // The page goes by the keystroke word alone, not the virtual key.
     LRESULT keystroke(std::uint16_t id, bool up, bool alt = false, WPARAM vk = 0x07) {
@@ -139,3 +150,4 @@ TEST_F(KeyboardLayoutTestTest, ShortcutsActOnThePictureTheKeyboardAndTheFrame) {
     EXPECT_EQ(requests(), (std::vector<Request>{{WM_TEST_PASS, 0}, {WM_TEST_FAIL, 0}}));
     EXPECT_EQ(raised(g_pUserClickedFailEvent, "CKeyboardLayoutTest", 410), 1);
 }
+

@@ -34,7 +34,7 @@ public:
 
     bool isWindowsNT4() override { return nt4; }
     bool hasProcessSnapshot() override { return true; }
-    HANDLE createProcessSnapshot() override { return snapshotFails ? INVALID_HANDLE_VALUE : (m_snapshot = processes, newHandle()); }
+    HANDLE createProcessSnapshot() override { return snapshotFails ? nullptr : (m_snapshot = processes, newHandle()); }
     bool firstProcess(HANDLE, PROCESSENTRY32W& entry) override { return m_position = 0, nextProcess(nullptr, entry); }
     bool nextProcess(HANDLE, PROCESSENTRY32W& entry) override {
         if (entry.dwSize != sizeof(PROCESSENTRY32W)) ++misuses;
