@@ -1,7 +1,13 @@
 #pragma once
 // A hook system for tests: remembers every hook set and removed, can refuse
 // to set one, and answers CallNextHookEx with a chosen value so that a test
-// can tell a forwarded call from one the module answered itself.
+// can tell a forwarded call from one the module answered itself. It also
+// delivers what the module injected with keybd_event the way Windows does,
+// once the hooking thread pumps messages (deliverInjected): each event goes
+// down the installed low-level hooks, newest first, each reaching the next
+// through CallNextHookEx; unless one swallowed it, it changes the key state
+// and goes down the thread's message hooks the same way. Events injected
+// meanwhile queue behind it.
 #include <algorithm>
 #include <vector>
 
@@ -33,6 +39,7 @@ public:
     DWORD lastError = 0;
     LRESULT nextHookResult = 77;
     DWORD threadId = 4242;
+    DWORD tickCount = 0;  // the time delivered low-level events carry
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(0x400000));
 
     HHOOK setWindowsHookEx(int idHook, HOOKPROC procedure, HINSTANCE module, DWORD thread) override {
@@ -43,12 +50,57 @@ public:
     }
     LRESULT callNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) override {
         forwarded.push_back({hook, code, wParam, lParam});
-        return nextHookResult;
+        return m_chain ? next(code, wParam, lParam) : nextHookResult;
     }
     void unhookWindowsHookEx(HHOOK hook) noexcept override { removed.push_back(hook); }
     DWORD getCurrentThreadId() override { return threadId; }
     HINSTANCE instanceHandle() override { return instance; }
     DWORD getLastError() override { return lastError; }
+
+    void deliverInjected(FakeKeyboardInput& keyboard) {
+        while (!keyboard.undelivered.empty()) {
+            const FakeKeyboardInput::KeyEvent event = keyboard.undelivered.front();
+            keyboard.undelivered.pop_front();
+            deliver(keyboard, event);
+        }
+    }
+
+private:
+    void deliver(FakeKeyboardInput& keyboard, const FakeKeyboardInput::KeyEvent& e) {
+        const bool up = (e.flags & KEYEVENTF_KEYUP) != 0, extended = (e.flags & KEYEVENTF_EXTENDEDKEY) != 0;
+        const bool wasDown = (keyboard.keys[e.virtualKey] & 0x80) != 0;
+        // Alt as it stands with this event. A key with Alt held is a system
+        // key, and so is Alt's own release, but none while Ctrl is held; only
+        // a system key's keystroke word carries Alt.
+        const bool altKey = e.virtualKey == VK_MENU, alt = altKey ? !up : (keyboard.keys[VK_MENU] & 0x80) != 0;
+        const bool system = (alt || altKey) && !(keyboard.keys[VK_CONTROL] & 0x80);
+        const UINT message = up ? (system ? WM_SYSKEYUP : WM_KEYUP) : (system ? WM_SYSKEYDOWN : WM_KEYDOWN);
+        KBDLLHOOKSTRUCT lowLevel{e.virtualKey, e.scanCode,
+                                 LLKHF_INJECTED | (extended ? LLKHF_EXTENDED : 0u) | (alt ? LLKHF_ALTDOWN : 0u) |
+                                     (up ? LLKHF_UP : 0u),
+                                 tickCount, 0};
+        if (runChain(WH_KEYBOARD_LL, message, reinterpret_cast<LPARAM>(&lowLevel)) != 0) return;
+        keyboard.apply(e);
+        const DWORD word = 1 | DWORD{e.scanCode} << 16 | (extended ? 1u << 24 : 0u) | (alt && system ? 1u << 29 : 0u) |
+                           (up || wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u);
+        runChain(WH_KEYBOARD, e.virtualKey, static_cast<LPARAM>(word));
+    }
+    LRESULT runChain(int idHook, WPARAM wParam, LPARAM lParam) {
+        std::vector<HOOKPROC> chain;
+        for (auto h = installed.rbegin(); h != installed.rend(); ++h)
+            if (h->idHook == idHook && std::find(removed.begin(), removed.end(), h->handle) == removed.end())
+                chain.push_back(h->procedure);
+        m_chain = &chain, m_next = 0;
+        const LRESULT result = next(HC_ACTION, wParam, lParam);
+        return m_chain = nullptr, result;
+    }
+    // Past the last hook, Windows' own answer: 0, the key goes on.
+    LRESULT next(int code, WPARAM wParam, LPARAM lParam) {
+        return m_next < m_chain->size() ? (*m_chain)[m_next++](code, wParam, lParam) : 0;
+    }
+
+    const std::vector<HOOKPROC>* m_chain = nullptr;  // the hooks of the delivery under way, newest first
+    std::size_t m_next = 0;
 };
 
 // Puts fakes behind the hook procedures for the life of the object.
@@ -58,6 +110,9 @@ public:
     ~ScopedHookEnvironment() { hookEnvironment() = m_saved; }
     ScopedHookEnvironment(const ScopedHookEnvironment&) = delete;
     ScopedHookEnvironment& operator=(const ScopedHookEnvironment&) = delete;
+
+    // What the thread's message loop does after a hook call returns.
+    void deliverInjected() { hooks.deliverInjected(keyboard); }
 
     FakeHookSystem hooks;
     FakeKeyboardInput keyboard;
