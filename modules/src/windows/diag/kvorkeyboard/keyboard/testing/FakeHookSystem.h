@@ -25,21 +25,14 @@ public:
         DWORD threadId;
         HHOOK handle;
     };
-    struct Forwarded {
-        HHOOK hook;
-        int code;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
 
     std::vector<Installed> installed;
     std::vector<HHOOK> removed;
-    std::vector<Forwarded> forwarded;
+    int forwarded = 0;  // calls to CallNextHookEx
     std::vector<int> refuse;  // hook kinds that fail to install
     DWORD lastError = 0;
     LRESULT nextHookResult = 77;
     DWORD threadId = 4242;
-    DWORD tickCount = 0;  // the time delivered low-level events carry
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(static_cast<ULONG_PTR>(0x400000));
 
     HHOOK setWindowsHookEx(int idHook, HOOKPROC procedure, HINSTANCE module, DWORD thread) override {
@@ -48,8 +41,8 @@ public:
         installed.push_back({idHook, procedure, module, thread, handle});
         return handle;
     }
-    LRESULT callNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) override {
-        forwarded.push_back({hook, code, wParam, lParam});
+    LRESULT callNextHookEx(HHOOK, int code, WPARAM wParam, LPARAM lParam) override {
+        ++forwarded;
         return m_chain ? next(code, wParam, lParam) : nextHookResult;
     }
     void unhookWindowsHookEx(HHOOK hook) noexcept override { removed.push_back(hook); }
@@ -58,31 +51,27 @@ public:
     DWORD getLastError() override { return lastError; }
 
     void deliverInjected(FakeKeyboardInput& keyboard) {
-        while (!keyboard.undelivered.empty()) {
-            const FakeKeyboardInput::KeyEvent event = keyboard.undelivered.front();
-            keyboard.undelivered.pop_front();
-            deliver(keyboard, event);
-        }
+        for (; !keyboard.undelivered.empty(); keyboard.undelivered.pop_front())
+            deliver(keyboard, keyboard.undelivered.front());
     }
 
 private:
-    void deliver(FakeKeyboardInput& keyboard, const FakeKeyboardInput::KeyEvent& e) {
-        const bool up = (e.flags & KEYEVENTF_KEYUP) != 0, extended = (e.flags & KEYEVENTF_EXTENDEDKEY) != 0;
-        const bool wasDown = (keyboard.keys[e.virtualKey] & 0x80) != 0;
+    void deliver(FakeKeyboardInput& keyboard, FakeKeyboardInput::KeyEvent e) {
+        const bool up = (e.flags & KEYEVENTF_KEYUP) != 0, wasDown = (keyboard.keys[e.virtualKey] & 0x80) != 0;
+        const DWORD keystroke = (e.flags & KEYEVENTF_EXTENDEDKEY ? KF_EXTENDED : 0u) | (up ? KF_UP : 0u) |
+                                (up || wasDown ? KF_REPEAT : 0u);
         // Alt as it stands with this event. A key with Alt held is a system
         // key, and so is Alt's own release, but none while Ctrl is held; only
         // a system key's keystroke word carries Alt.
         const bool altKey = e.virtualKey == VK_MENU, alt = altKey ? !up : (keyboard.keys[VK_MENU] & 0x80) != 0;
         const bool system = (alt || altKey) && !(keyboard.keys[VK_CONTROL] & 0x80);
-        const UINT message = up ? (system ? WM_SYSKEYUP : WM_KEYUP) : (system ? WM_SYSKEYDOWN : WM_KEYDOWN);
+        const UINT message = (up ? WM_KEYUP : WM_KEYDOWN) + (system ? WM_SYSKEYDOWN - WM_KEYDOWN : 0);
         KBDLLHOOKSTRUCT lowLevel{e.virtualKey, e.scanCode,
-                                 LLKHF_INJECTED | (extended ? LLKHF_EXTENDED : 0u) | (alt ? LLKHF_ALTDOWN : 0u) |
-                                     (up ? LLKHF_UP : 0u),
-                                 tickCount, 0};
+                                 LLKHF_INJECTED | (alt ? LLKHF_ALTDOWN : 0u) | (keystroke & (KF_EXTENDED | KF_UP)) >> 8,
+                                 0, 0};
         if (runChain(WH_KEYBOARD_LL, message, reinterpret_cast<LPARAM>(&lowLevel)) != 0) return;
         keyboard.apply(e);
-        const DWORD word = 1 | DWORD{e.scanCode} << 16 | (extended ? 1u << 24 : 0u) | (alt && system ? 1u << 29 : 0u) |
-                           (up || wasDown ? 1u << 30 : 0u) | (up ? 1u << 31 : 0u);
+        const DWORD word = 1 | (DWORD{e.scanCode} | keystroke | (alt && system ? KF_ALTDOWN : 0u)) << 16;
         runChain(WH_KEYBOARD, e.virtualKey, static_cast<LPARAM>(word));
     }
     LRESULT runChain(int idHook, WPARAM wParam, LPARAM lParam) {
