@@ -1,8 +1,11 @@
 #pragma once
-// A keyboard for tests: a 256-entry key state that synthesised key events
-// act on the way Windows does (a new press of a key flips its toggle bit),
-// a chosen layout, and programmable answers for the translation calls.
+// A keyboard for tests: a 256-entry key state, a chosen layout, and
+// programmable answers for the translation calls. A synthesised key event
+// is queued, as keybd_event queues it; it acts on the key state only when
+// it is delivered (keyboard/testing/FakeHookSystem.h), and then the way
+// Windows does: a new press of a key flips its toggle bit.
 #include <algorithm>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -28,7 +31,8 @@ public:
     HKL layout = layoutFor(0x0409);
     std::wstring layoutName = L"00000409";  // empty: GetKeyboardLayoutNameW fails
     bool failGetKeyboardState = false;
-    std::vector<KeyEvent> sentEvents;
+    std::vector<KeyEvent> sentEvents;   // every synthesised event, in order
+    std::deque<KeyEvent> undelivered;  // sent and not yet delivered, oldest first
     std::vector<std::wstring> loadedLayouts;  // each with " not activated" unless it was
     ToUnicodeAnswer toUnicode;                // unset: no character
     std::map<LONG, std::wstring> keyNames;    // GetKeyNameTextW by keystroke word
@@ -55,8 +59,13 @@ public:
     bool setKeyboardState(BYTE (&state)[256]) override { return std::copy(state, state + 256, keys), true; }
     void sendKeyEvent(BYTE vk, BYTE scanCode, DWORD flags) override {
         sentEvents.push_back({vk, scanCode, flags});
-        if (!(flags & KEYEVENTF_KEYUP) && !(keys[vk] & 0x80)) keys[vk] ^= 1;
-        (flags & KEYEVENTF_KEYUP) ? release(vk) : press(vk);
+        undelivered.push_back({vk, scanCode, flags});
+    }
+    // What a delivered event does to the key state.
+    void apply(const KeyEvent& e) {
+        const bool up = (e.flags & KEYEVENTF_KEYUP) != 0;
+        if (!up && !(keys[e.virtualKey] & 0x80)) keys[e.virtualKey] ^= 1;
+        up ? release(e.virtualKey) : press(e.virtualKey);
     }
     UINT mapVirtualKey(UINT code, UINT) override { return mapped.count(code) ? mapped[code] : 0; }
     HKL getKeyboardLayout(DWORD) override { return layout; }

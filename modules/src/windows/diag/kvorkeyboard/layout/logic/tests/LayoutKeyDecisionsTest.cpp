@@ -8,7 +8,7 @@ using R = LayoutReaction;
 namespace {
 
 constexpr std::uint16_t kTab = 15, kEnter = 28, kCtrl = 29, kS = 31, kP = 25, kAlt = 56, kPadEnter = 284,
-                        kAltGr = 312, kUp = 328, kLeft = 331, kRight = 333, kDown = 336, kWin = 347;
+                        kAltGr = 312, kUp = 328, kLeft = 331, kRight = 333, kDown = 336;
 
 LayoutKeystroke press(std::uint16_t key, bool alt = false) { return {KEY_PRESSED, key, true, alt}; }
 LayoutKeystroke repeat(std::uint16_t key, bool alt = false) { return {KEY_REPEATED, key, true, alt}; }
@@ -41,15 +41,6 @@ TEST(LayoutKeyDecisions, ShortcutsEndTheTestInEveryInputModeUnlessSwitchedOff) {
     expectSequence(state, {{shortcut(SHORTCUT_PASS), R::Mark}, {shortcut(SHORTCUT_FAIL), R::Mark},
                            {shortcut(SHORTCUT_ABORT), R::Mark}, {press(kS, true), R::Mark}},
                    {true, true, true, true});
-}
-
-// The injected release comes back through the hook as the next call.
-TEST(LayoutKeyDecisions, TheWindowsKeyInjectsOneReleaseToSkipAndIsMarkedOnItsOwnRelease) {
-    LayoutInputState state;
-    EXPECT_EQ(decideLayoutKeystroke(state, {WINDOWS_KEY_PRESSED, kWin, true, false}, {}), R::ReleaseWindowsKey);
-    EXPECT_TRUE(skipsKeystroke(state));
-    EXPECT_FALSE(skipsKeystroke(state));
-    EXPECT_EQ(decideLayoutKeystroke(state, release(kWin), {}), R::Mark);
 }
 
 // Most keys are marked at every event; Enter and S only when down, Alt only
