@@ -216,7 +216,7 @@ class Session:
         run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
     # --- keyboard ----------------------------------------------------------
-    def keys(self, *names, delay_ms=80):
+    def keys(self, *names, delay_ms=30):
         """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
         if names:
             run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
