@@ -61,28 +61,26 @@ def wait_until(condition, what, timeout=30):
 
 class WindowProbe:
     """WindowProbe.exe, started once and asked many times: a Wine process
-    costs the better part of a second to start."""
+    takes the better part of a second to start."""
 
     def __init__(self, program):
-        self.program = program
-        self.process = None
+        self.program, self.process = program, None
         atexit.register(self.close)
 
     def ask(self, *fields):
         """(status, text): status 0 answered, 1 no such window or control."""
-        if self.process is None or self.process.poll() is not None:
+        if not self.process or self.process.poll() is not None:
             self.process = subprocess.Popen(["wine", str(self.program)], stdin=subprocess.PIPE,
-                                            stdout=subprocess.PIPE)
-        self.process.stdin.write(("\t".join(fields) + "\n").encode())
-        self.process.stdin.flush()
-        header = self.process.stdout.readline().split()
-        if len(header) != 2:
-            raise E2EError(f"WindowProbe ended (exit {self.process.poll()}) instead of answering {fields}")
-        status, length = int(header[0]), int(header[1])
-        text = self.process.stdout.read(length).decode()
-        if status not in (0, 1):
-            raise E2EError(f"WindowProbe: {text}")
-        return status, text
+                                            stdout=subprocess.PIPE, text=True, encoding="utf-8")
+        print(*fields, sep="\t", file=self.process.stdin, flush=True)
+        lines = []
+        while not (line := self.process.stdout.readline()).startswith("\x1e"):
+            if not line:
+                raise E2EError(f"WindowProbe ended (exit {self.process.poll()}) when asked {fields}")
+            lines.append(line)
+        if int(line[1:]) not in (0, 1):
+            raise E2EError(f"WindowProbe cannot answer {fields}")
+        return int(line[1:]), "".join(lines).rstrip("\n")
 
     def close(self):
         if self.process and self.process.poll() is None:
