@@ -65,11 +65,11 @@ class XTest:
         self.display = self.x11.XOpenDisplay(display.encode())
         assert self.display, f"cannot open display {display}"
 
-    def tap(self, code, pause=0.12):
+    def tap(self, code, pause=0.02):
         for down in (1, 0):
             self.xtst.XTestFakeKeyEvent(self.display, code, down, 0)
             self.x11.XFlush(self.display)
-            time.sleep(0.03)
+            time.sleep(0.01)
         time.sleep(pause)
 
 

@@ -2,14 +2,22 @@
 // dialog's control is on the screen (so a test can click it like a person),
 // and the keyboard settings a run must leave as it found them.
 //
-//   WindowProbe rect <window title> <control id>   -> "left top right bottom"
-//   WindowProbe text <window title> <control id>   -> the control's text (UTF-8)
-//   WindowProbe enabled <window title> <control id> -> 1 or 0
-//   WindowProbe dropped <window title> <control id> -> 1 or 0: a combo box's list is open
-//   WindowProbe state                              -> one "name=value" per line
+// It stays up for a whole run, since a Wine process takes the better part of a
+// second to start and a run asks hundreds of questions: one per line on
+// stdin, in UTF-8, its fields separated by tabs.
+//
+//   rect <window title> <control id>    -> "left top right bottom"
+//   text <window title> <control id>    -> the control's text
+//   enabled <window title> <control id> -> 1 or 0
+//   dropped <window title> <control id> -> 1 or 0: a combo box's list is open
+//   state                               -> one "name=value" per line
+//
+// Each answer ends with a line of its own: "\x1e" and 0 (answered), 1 (no
+// such window or control) or 64 (not a question).
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -88,14 +96,29 @@ int printState() {
     return 0;
 }
 
+int answer(wchar_t* question) {
+    const wchar_t* kind = std::wcstok(question, L"\t");
+    const wchar_t* title = std::wcstok(nullptr, L"\t");
+    const wchar_t* id = std::wcstok(nullptr, L"\t");
+    if (kind && std::wcscmp(kind, L"state") == 0 && !title) return printState();
+    if (!kind || !id) return 64;
+    if (std::wcscmp(kind, L"rect") == 0) return printRect(title, _wtoi(id));
+    if (std::wcscmp(kind, L"text") == 0) return printText(title, _wtoi(id));
+    if (std::wcscmp(kind, L"enabled") == 0 || std::wcscmp(kind, L"dropped") == 0)
+        return printFlag(kind, title, _wtoi(id));
+    return 64;
+}
+
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
-    if (argc == 2 && std::wcscmp(argv[1], L"state") == 0) return printState();
-    if (argc == 4 && std::wcscmp(argv[1], L"rect") == 0) return printRect(argv[2], _wtoi(argv[3]));
-    if (argc == 4 && std::wcscmp(argv[1], L"text") == 0) return printText(argv[2], _wtoi(argv[3]));
-    if (argc == 4 && (std::wcscmp(argv[1], L"enabled") == 0 || std::wcscmp(argv[1], L"dropped") == 0))
-        return printFlag(argv[1], argv[2], _wtoi(argv[3]));
-    std::fprintf(stderr, "usage: WindowProbe rect|text|enabled|dropped <window title> <control id> | state\n");
-    return 64;
+int main() {
+    char line[4096];
+    while (std::fgets(line, sizeof line, stdin)) {
+        line[std::strcspn(line, "\r\n")] = '\0';
+        wchar_t question[4096] = {};
+        ::MultiByteToWideChar(CP_UTF8, 0, line, -1, question, 4095);
+        std::printf("\x1e%d\n", answer(question));
+        std::fflush(stdout);
+    }
+    return 0;
 }

@@ -6,6 +6,7 @@ found by their titles; WindowProbe.exe answers where a control sits on the
 screen and how the keyboard settings stand. The caller provides the display
 and the Wine prefix (tools/wine-session.sh).
 """
+import atexit
 import json
 import os
 import pathlib
@@ -58,6 +59,43 @@ def wait_until(condition, what, timeout=30):
     return result
 
 
+class WindowProbe:
+    """WindowProbe.exe, started once and asked many times: a Wine process
+    takes the better part of a second to start."""
+
+    def __init__(self, program):
+        self.program, self.process = program, None
+        atexit.register(self.close)
+
+    def ask(self, *fields):
+        """(status, text): status 0 answered, 1 no such window or control."""
+        if not self.process or self.process.poll() is not None:
+            self.process = subprocess.Popen(["wine", str(self.program)], stdin=subprocess.PIPE,
+                                            stdout=subprocess.PIPE, text=True, encoding="utf-8")
+        print(*fields, sep="\t", file=self.process.stdin, flush=True)
+        lines = []
+        while not (line := self.process.stdout.readline()).startswith("\x1e"):
+            if not line:
+                raise E2EError(f"WindowProbe ended (exit {self.process.poll()}) when asked {fields}")
+            lines.append(line)
+        if int(line[1:]) not in (0, 1):
+            raise E2EError(f"WindowProbe cannot answer {fields}")
+        return int(line[1:]), "".join(lines).rstrip("\n")
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.stdin.close()
+            self.process.wait()
+
+
+_probes = {}
+
+
+def window_probe(build_dir):
+    program = pathlib.Path(build_dir) / "tools/e2e/WindowProbe.exe"
+    return _probes.setdefault(program, WindowProbe(program))
+
+
 def windows_path(path):
     """How a Windows program under Wine names a Unix path: drive Z: is the root."""
     return "Z:" + str(pathlib.Path(path).resolve()).replace("/", "\\")
@@ -80,7 +118,7 @@ class Session:
         self.results_dir = pathlib.Path(results_dir)
         self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
         self.module = self.build_dir / "modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt"
-        self.probe = self.build_dir / "tools/e2e/WindowProbe.exe"
+        self.probe = window_probe(self.build_dir)
         self.host_args = ["--settings", windows_path(self.results_dir / "settings.ini"),
                           "--results", windows_path(self.results_dir),
                           "--log", windows_path(self.results_dir / "module.log"), "--log-level", "1", *host_args]
@@ -133,10 +171,10 @@ class Session:
         run("xdotool", "windowfocus", "--sync", window)
 
     def _probe(self, question, window, control_id):
-        answer = run("wine", str(self.probe), question, self.title(window), str(control_id), answers=(0, 1))
-        if answer.returncode != 0:
+        status, text = self.probe.ask(question, self.title(window), str(control_id))
+        if status != 0:
             raise E2EError(f"control {control_id} of '{self.title(window)}' not found")
-        return answer.stdout.rstrip("\r\n")
+        return text
 
     def control_rect(self, window, control_id):
         return tuple(int(v) for v in self._probe("rect", window, control_id).split())
@@ -144,8 +182,7 @@ class Session:
     def has_control(self, window, control_id):
         """Whether the control is shown (a key hidden from the picture is not, nor one of a closed window)."""
         title = self.title(window)
-        return bool(title) and run("wine", str(self.probe), "rect", title, str(control_id),
-                                   answers=(0, 1)).returncode == 0
+        return bool(title) and self.probe.ask("rect", title, str(control_id))[0] == 0
 
     def control_text(self, window, control_id):
         return self._probe("text", window, control_id).replace("\r", "")
@@ -171,11 +208,13 @@ class Session:
         self._click_at(window, right - 16, top + 12)
 
     def _click_at(self, window, x, y):
+        # No --sync: it waits for a motion event, and a pointer already on the
+        # spot sends none. The server takes the move before the click anyway.
         self.focus(window)
-        run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        run("xdotool", "mousemove", str(x), str(y), "click", "1")
 
     # --- keyboard ----------------------------------------------------------
-    def keys(self, *names, delay_ms=80):
+    def keys(self, *names, delay_ms=30):
         """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
         if names:
             run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
@@ -193,8 +232,8 @@ class Session:
         return path
 
     def settings(self):
-        answer = run("wine", str(self.probe), "state")
-        return dict(line.strip().split("=", 1) for line in answer.stdout.splitlines() if "=" in line)
+        _, text = self.probe.ask("state")
+        return dict(line.split("=", 1) for line in text.splitlines())
 
     def wait(self, timeout=60):
         try:
