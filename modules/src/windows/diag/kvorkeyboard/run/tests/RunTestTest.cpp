@@ -99,7 +99,7 @@ TEST_F(RunTestTest, RunsThatEndBeforeTheirDialog) {
     for (const auto& [kind, line] : {std::pair{TestKind::Interactive, 112}, std::pair{TestKind::MediaCenter, 236}}) {
         try {
             run(kind, show, vemo5::DeviceCapability::KeyboardTest()), ADD_FAILURE() << "no assertion";
-        } catch (const kvo::AssertionFailure& e) { EXPECT_EQ(e.getLine(), line); }
+        } catch (const kvo::AssertionFailure& e) { EXPECT_EQ(assertedLine(e), line); }
     }
     EXPECT_TRUE(processes.terminated.empty());
     g_instance = nullptr;  // no application object
