@@ -51,7 +51,7 @@ protected:
     static void suppressManagers(bool on) { (void)parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(on ? "1" : "0"); }
     Result run(TestKind kind, const ShowDialog& show, vemo5::DeviceCapability device = vemo5::DeviceCapability::Keyboard()) {
         RunSystems systems{managers, ime, keyboard, gdiplus, [] { return g_instance; }};
-        return runTest(vemo5::DiagDevice("keyboard", device), kind, systems, show);
+        return runTest(vemo5::DiagDevice(device), kind, systems, show);
     }
     std::vector<std::string> logged() { return logLines(capture, "kvorkeyboard.KeyboardInteractiveTest"); }
 
