@@ -1,6 +1,7 @@
 #include "DialogRun.h"
 
 #include "kvo/Exception.h"
+#include "kvo/Logging.h"
 
 namespace kvorkeyboard {
 namespace {
