@@ -5,38 +5,26 @@
 
 #include "afx/Wnd.h"
 
-class CStatic : public CWnd {
-    DECLARE_DYNAMIC(CStatic)
-};
+class CStatic : public CWnd {};
 
 class CButton : public CWnd {
-    DECLARE_DYNAMIC(CButton)
-
 public:
-    // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
-    int GetCheck() const;
-    void SetCheck(int nCheck);
     // The size that fits the button's text (BCM_GETIDEALSIZE).
     BOOL GetIdealSize(SIZE* pSize) const;
 };
 
 class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
-
 public:
-    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
-    void GetSel(int& nStartChar, int& nEndChar) const;
-    void ReplaceSel(const wchar_t* lpszNewText, BOOL bCanUndo = FALSE);
+    // Selects without scrolling the caret into view.
+    void SetSel(int nStartChar, int nEndChar);
+    void ReplaceSel(const wchar_t* lpszNewText);
     // The most characters ReplaceSel and typing may bring the text to; 0 lifts the limit.
     void SetLimitText(UINT nMax);
     int GetLineCount() const;
-    int GetFirstVisibleLine() const;
-    BOOL LineScroll(int nLines, int nChars = 0);
+    BOOL LineScroll(int nLines);
 };
 
 class CComboBox : public CWnd {
-    DECLARE_DYNAMIC(CComboBox)
-
 public:
     // The new item's index (its sorted place in a sorted box), or CB_ERR / CB_ERRSPACE.
     int AddString(const wchar_t* lpszString);
@@ -45,11 +33,8 @@ public:
     int GetCurSel() const;
     // The index selected, or CB_ERR (also when nIndex is -1, which clears the selection).
     int SetCurSel(int nSelect);
-    int GetLBTextLen(int nIndex) const;
     // The item's text; empty for an index out of range.
     void GetLBText(int nIndex, kvo::String& text) const;
     // Case-insensitive whole-text search after nIndexStart, wrapping round; CB_ERR when absent.
     int FindStringExact(int nIndexStart, const wchar_t* lpszFind) const;
-    void ShowDropDown(BOOL bShowIt = TRUE);
-    BOOL GetDroppedState() const;
 };

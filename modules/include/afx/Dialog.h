@@ -17,9 +17,8 @@ class CDialog;
 
 class CDataExchange {
 public:
-    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate) : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+    explicit CDataExchange(CDialog* pDlgWnd) : m_pDlgWnd(pDlgWnd) {}
 
-    BOOL m_bSaveAndValidate;  // TRUE: controls to members; FALSE: members to controls
     CDialog* m_pDlgWnd;
 
     // The control's window; throws kvo::AssertionFailure when the dialog has none with that id.
@@ -31,8 +30,6 @@ public:
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 class CDialog : public CWnd {
-    DECLARE_DYNAMIC(CDialog)
-
 public:
     explicit CDialog(UINT nIDTemplate = 0, CWnd* pParentWnd = nullptr);
 
@@ -47,12 +44,10 @@ public:
     // Ends a modal dialog's loop with nResult; a modeless dialog is only hidden.
     void EndDialog(int nResult);
 
-    // Runs DoDataExchange; TRUE (validation is not used).
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-
-    // WM_INITDIALOG: UpdateData(FALSE). TRUE lets the system set the focus.
+    // WM_INITDIALOG: runs DoDataExchange, which ties the controls. TRUE lets
+    // the system set the focus.
     virtual BOOL OnInitDialog();
-    // IDOK: UpdateData(TRUE), then EndDialog(IDOK).
+    // IDOK: EndDialog(IDOK).
     virtual void OnOK();
     // IDCANCEL (Esc and the close box): EndDialog(IDCANCEL).
     virtual void OnCancel();

@@ -13,11 +13,6 @@ struct CSize : SIZE {
     bool operator==(const CSize& other) const { return cx == other.cx && cy == other.cy; }
 };
 
-struct CPoint : POINT {
-    CPoint() : POINT{0, 0} {}
-    CPoint(int x0, int y0) : POINT{x0, y0} {}
-};
-
 struct CRect : RECT {
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
@@ -25,34 +20,15 @@ struct CRect : RECT {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    CSize Size() const { return CSize(Width(), Height()); }
-    bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
-    bool operator==(const CRect& other) const {
-        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
-    }
     operator LPRECT() { return this; }               // NOLINT: passed to Win32 like a RECT*
     operator LPCRECT() const { return this; }        // NOLINT
 };
 
-class CDC;
-
-// A font this object owns; deleted with the object or by DeleteObject.
+// A font this object owns; deleted with the object.
 class CFont {
 public:
-    CFont() = default;
-    CFont(CFont&&) noexcept = default;
-    CFont& operator=(CFont&&) noexcept = default;
-
     BOOL CreateFontIndirect(const LOGFONTW* lpLogFont);
-    // nPointSize in tenths of a point, for the screen unless a DC is given.
-    BOOL CreatePointFont(int nPointSize, const wchar_t* lpszFaceName, CDC* pDC = nullptr);
-    // Takes ownership of a font created elsewhere.
-    BOOL Attach(HFONT hFont);
-    HFONT Detach() { return m_font.release(); }
-    BOOL DeleteObject();
-    int GetLogFont(LOGFONTW* pLogFont) const;
 
-    HFONT GetSafeHandle() const { return m_font.get(); }
     operator HFONT() const { return m_font.get(); }  // NOLINT
 
 private:
@@ -72,19 +48,10 @@ public:
     HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }  // NOLINT
 
-    // The selected object before; select it back when done (or use afx::ScopedSelectObject).
-    HGDIOBJ SelectObject(HGDIOBJ hObject);
-    HGDIOBJ SelectObject(CFont* pFont) { return SelectObject(static_cast<HGDIOBJ>(pFont->GetSafeHandle())); }
-
-    // Size of the text in logical units with the selected font.
-    CSize GetTextExtent(const wchar_t* lpszString, int nCount) const;
+    // Size of the text in logical units with the selected font (select it
+    // with afx::ScopedSelectObject).
     CSize GetTextExtent(const kvo::String& text) const;
     BOOL LPtoDP(LPSIZE lpSize) const;
-    int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
-    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-    COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-    void FillSolidRect(LPCRECT lpRect, COLORREF color);
-    int DrawText(const kvo::String& text, LPRECT lpRect, UINT nFormat);
 };
 
 // BeginPaint/EndPaint for a WM_PAINT handler.

@@ -39,8 +39,6 @@ struct MessageMap {
 
 namespace detail {
 
-CWnd* windowFromHandle(HWND window);
-
 template <typename MemberFunction>
 struct MemberClass;
 template <typename Class, typename Result, typename... Args>
@@ -75,14 +73,6 @@ template <auto F>
 LRESULT callTimer(CWnd& window, WPARAM wParam, LPARAM) {
     static_assert(hasSignature<F, void(UINT_PTR)>, "OnTimer is void OnTimer(UINT_PTR nIDEvent)");
     (target<F>(window).*F)(static_cast<UINT_PTR>(wParam));
-    return 0;
-}
-
-template <auto F>
-LRESULT callActivate(CWnd& window, WPARAM wParam, LPARAM lParam) {
-    static_assert(hasSignature<F, void(UINT, CWnd*, BOOL)>,
-                  "OnActivate is void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)");
-    (target<F>(window).*F)(LOWORD(wParam), windowFromHandle(reinterpret_cast<HWND>(lParam)), HIWORD(wParam) != 0);
     return 0;
 }
 
@@ -122,14 +112,11 @@ protected:                                               \
 // Menu, accelerator and button commands (notification code 0, like BN_CLICKED).
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(0, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
 #define ON_CBN_SELENDOK(id, memberFxn) ON_CONTROL(CBN_SELENDOK, id, memberFxn)
-#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 
 // Window messages with the handler names and signatures of CWnd.
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, 0, &::afx::detail::callVoid<&ThisClass::OnPaint>},
 #define ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, &::afx::detail::callVoid<&ThisClass::OnDestroy>},
 #define ON_WM_CLOSE() {WM_CLOSE, 0, 0, 0, &::afx::detail::callVoid<&ThisClass::OnClose>},
 #define ON_WM_TIMER() {WM_TIMER, 0, 0, 0, &::afx::detail::callTimer<&ThisClass::OnTimer>},
-#define ON_WM_ACTIVATE() {WM_ACTIVATE, 0, 0, 0, &::afx::detail::callActivate<&ThisClass::OnActivate>},
 #define ON_WM_QUERYDRAGICON() {WM_QUERYDRAGICON, 0, 0, 0, &::afx::detail::callQueryDragIcon<&ThisClass::OnQueryDragIcon>},

@@ -1,43 +1,31 @@
 #pragma once
-// Run-time class information and creation by class, the way the dialogs
-// create their test pages: RUNTIME_CLASS(CSimplePage)->CreateObject().
+// Creation by class, the way the frame creates its test pages:
+// RUNTIME_CLASS(CSimplePage)->CreateObjectAs<CKeyboardTest>().
 #include <memory>
 
 class CObject;
 
 struct CRuntimeClass {
-    const char* m_lpszClassName;
-    CObject* (*m_pfnCreateObject)();  // null unless the class is DECLARE_DYNCREATE
-    const CRuntimeClass* m_pBaseClass;
+    CObject* (*m_pfnCreateObject)();
 
-    // A new object of the class, owned by the caller; null when the class
-    // cannot be created dynamically.
-    CObject* CreateObject() const;
-    bool IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
-
-    // CreateObject() as an owner of a `T`; null (and nothing leaked) when
-    // the class cannot be created or its objects are not `T`s.
+    // A new object of the class as an owner of a `T`; null (and nothing
+    // leaked) when its objects are not `T`s.
     template <typename T>
     std::unique_ptr<T> CreateObjectAs() const;
 };
 
-// Root of the classes with run-time class information.
+// Root of the framework's classes.
 class CObject {
 public:
     CObject() = default;
     virtual ~CObject() = default;
     CObject(const CObject&) = delete;
     CObject& operator=(const CObject&) = delete;
-
-    virtual const CRuntimeClass* GetRuntimeClass() const;
-    bool IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
-
-    static const CRuntimeClass classCObject;
 };
 
 template <typename T>
 std::unique_ptr<T> CRuntimeClass::CreateObjectAs() const {
-    std::unique_ptr<CObject> object(CreateObject());
+    std::unique_ptr<CObject> object(m_pfnCreateObject());
     T* typed = dynamic_cast<T*>(object.get());
     if (typed) object.release();
     return std::unique_ptr<T>(typed);
@@ -45,23 +33,12 @@ std::unique_ptr<T> CRuntimeClass::CreateObjectAs() const {
 
 #define RUNTIME_CLASS(theClass) (&theClass::class##theClass)
 
-#define DECLARE_DYNAMIC(theClass)                              \
-public:                                                        \
-    static const CRuntimeClass class##theClass;                \
-    const CRuntimeClass* GetRuntimeClass() const override;
-
 // The class also needs a constructor that takes no arguments.
-#define DECLARE_DYNCREATE(theClass) \
-    DECLARE_DYNAMIC(theClass)       \
+#define DECLARE_DYNCREATE(theClass)                \
+public:                                            \
+    static const CRuntimeClass class##theClass;    \
     static CObject* CreateObject();
 
-#define AFX_IMPLEMENT_RUNTIMECLASS(theClass, baseClass, createFunction)                        \
-    const CRuntimeClass theClass::class##theClass = {#theClass, createFunction,                \
-                                                     RUNTIME_CLASS(baseClass)};                \
-    const CRuntimeClass* theClass::GetRuntimeClass() const { return RUNTIME_CLASS(theClass); }
-
-#define IMPLEMENT_DYNAMIC(theClass, baseClass) AFX_IMPLEMENT_RUNTIMECLASS(theClass, baseClass, nullptr)
-
-#define IMPLEMENT_DYNCREATE(theClass, baseClass)               \
+#define IMPLEMENT_DYNCREATE(theClass)                          \
     CObject* theClass::CreateObject() { return new theClass; } \
-    AFX_IMPLEMENT_RUNTIMECLASS(theClass, baseClass, &theClass::CreateObject)
+    const CRuntimeClass theClass::class##theClass = {&theClass::CreateObject};

@@ -15,11 +15,7 @@
 #include "afx/RuntimeClass.h"
 #include "kvo/String.h"
 
-class CFont;
-
 class CWnd : public CObject {
-    DECLARE_DYNAMIC(CWnd)
-
 public:
     CWnd() = default;
     // Destroys the window if one is still attached.
@@ -51,7 +47,6 @@ public:
     void SetWindowText(const wchar_t* lpszString);
     void SetWindowText(const kvo::String& text) { SetWindowText(text.getUCS2Buffer()); }
     void GetWindowText(kvo::String& text) const;
-    int GetWindowTextLength() const;
     void SetDlgItemText(int nID, const wchar_t* lpszString);
 
     // Children and relatives.
@@ -59,14 +54,11 @@ public:
     int GetDlgCtrlID() const;
     CWnd* GetParent() const;
     CWnd* SetFocus();
-    static CWnd* GetFocus();
 
     // State and placement.
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
-    BOOL IsWindowEnabled() const;
-    DWORD GetStyle() const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
@@ -74,11 +66,8 @@ public:
     void GetWindowRect(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(LPPOINT lpPoint) const;
 
     // Drawing.
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
     void UpdateWindow();
@@ -106,13 +95,8 @@ protected:
     static const afx::MessageMap* GetThisMessageMap();
     virtual const afx::MessageMap* GetMessageMap() const;
 
-    // Handlers that only do the default processing, for the ON_WM_ entries.
-    void OnPaint();
+    // The default processing of WM_DESTROY, for handlers that add to it.
     void OnDestroy();
-    void OnClose();
-    void OnTimer(UINT_PTR nIDEvent);
-    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
-    HCURSOR OnQueryDragIcon();
 
 private:
     friend LRESULT CALLBACK afxWindowProcedure(HWND, UINT, WPARAM, LPARAM);

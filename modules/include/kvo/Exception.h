@@ -17,8 +17,6 @@ public:
 
     const String& getMessage() const { return m_message; }
     String getStackTrace() const;
-    const std::string& getSourceFile() const { return m_sourceFile; }
-    int getLine() const { return m_line; }
 
 private:
     String m_message;
@@ -32,10 +30,6 @@ private:
 class AssertionFailure : public Exception {
 public:
     AssertionFailure(const char* sourceFile, int line, const char* expression);
-    const std::string& getExpression() const { return m_expression; }
-
-private:
-    std::string m_expression;
 };
 
 class NullPointer : public Exception {

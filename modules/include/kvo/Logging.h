@@ -43,7 +43,6 @@ public:
 class Logger {
 public:
     Logger(std::string name, int threshold) : m_name(std::move(name)), m_threshold(threshold) {}
-    const std::string& getName() const { return m_name; }
     bool admits(int level) const;
     void log(int level, const LoggerStream& stream);
 

@@ -7,8 +7,6 @@ namespace kvo {
 class OperatingSystemMajorVersion {
 public:
     static OperatingSystemMajorVersion WIN_2000() { return OperatingSystemMajorVersion(5); }
-    static OperatingSystemMajorVersion VISTA() { return OperatingSystemMajorVersion(6); }
-    static OperatingSystemMajorVersion WIN_10() { return OperatingSystemMajorVersion(10); }
     explicit OperatingSystemMajorVersion(unsigned value) : m_value(value) {}
     unsigned value() const { return m_value; }
     bool operator==(const OperatingSystemMajorVersion& other) const { return m_value == other.m_value; }
@@ -21,16 +19,11 @@ private:
 class OperatingSystem {
 public:
     static const OperatingSystem& getCurrentOperatingSystem();
-    OperatingSystem(unsigned major, unsigned minor, unsigned build)
-        : m_major(major), m_minor(minor), m_build(build) {}
+    explicit OperatingSystem(unsigned major) : m_major(major) {}
     OperatingSystemMajorVersion getMajor() const { return OperatingSystemMajorVersion(m_major); }
-    unsigned getMinor() const { return m_minor; }
-    unsigned getBuild() const { return m_build; }
 
 private:
     unsigned m_major;
-    unsigned m_minor;
-    unsigned m_build;
 };
 
 }  // namespace kvo

@@ -26,7 +26,6 @@ public:
     Value value() const;
     // Host side: validates the text against the type; false when malformed.
     [[nodiscard]] bool setValue(const std::string& text);
-    bool hasValue() const { return m_hasValue; }
 
 private:
     std::string m_name;
@@ -63,15 +62,14 @@ using RunFunction = TestResult (*)(const DiagDevice& device);
 
 class Test {
 public:
-    Test(std::string name, DeviceCapability capability, RunFunction run);
+    Test(std::string name, RunFunction run) : m_name(std::move(name)), m_run(run) {}
     const std::string& name() const { return m_name; }
-    DeviceCapability capability() const { return m_capability; }
     RunFunction runFunction() const { return m_run; }
 
-    Test* setInteractive(bool interactive);
-    Test* setCreatesOwnGUI(bool createsOwnGUI);
-    bool isInteractive() const { return m_interactive; }
-    bool createsOwnGUI() const { return m_createsOwnGUI; }
+    // Every test of this host is interactive and shows its own windows:
+    // there is nothing to record.
+    Test* setInteractive(bool) { return this; }
+    Test* setCreatesOwnGUI(bool) { return this; }
 
     void addParameter(Parameter* parameter);
     const std::vector<Parameter*>& parameters() const { return m_parameters; }
@@ -80,10 +78,7 @@ public:
 
 private:
     std::string m_name;
-    DeviceCapability m_capability;
     RunFunction m_run;
-    bool m_interactive = false;
-    bool m_createsOwnGUI = false;
     std::vector<Parameter*> m_parameters;
 };
 
@@ -92,6 +87,8 @@ using ModuleCallback = void (*)();
 class DiagModule {
 public:
     // Registration. The host owns every object it returns, for the process's life.
+    // The host offers its tests whatever device it has; each test's run
+    // function checks the capabilities it needs.
     static Test* createTest(const char* name, const DeviceCapability& capability, RunFunction run);
     static Event* createEvent(const char* name);
     static Parameter* createParameter(const char* name, DataType type, const char* defaultText,
@@ -118,12 +115,6 @@ public:
     // The running test's observations, for the reports; a later call replaces
     // an earlier one. Outside a test they are dropped.
     static void recordObservations(const Observations& observations);
-
-    // What has been registered, in registration order.
-    static const std::vector<Test*>& tests();
-    static const std::vector<Event*>& events();
-    static const std::vector<Parameter*>& parameters();
-    static const std::vector<LocalizedString*>& localizedStrings();
 };
 
 }  // namespace vemo5

@@ -9,9 +9,6 @@ namespace vemo5 {
 
 class Language {
 public:
-    static Language en() { return Language("en"); }
-    static Language de() { return Language("de"); }
-    static Language fr() { return Language("fr"); }
     static Language ja() { return Language("ja"); }
     static Language ko() { return Language("ko"); }
     static Language zh_cn() { return Language("zh_cn"); }
@@ -49,14 +46,12 @@ class DeviceCapability {
 public:
     static DeviceCapability Keyboard() { return DeviceCapability(1u << 0); }
     static DeviceCapability KeyboardTest() { return DeviceCapability(1u << 1); }
-    static DeviceCapability None() { return DeviceCapability(0); }
 
     friend DeviceCapability operator|(const DeviceCapability& left, const DeviceCapability& right) {
         return DeviceCapability(left.m_bits | right.m_bits);
     }
     // True when every capability of `other` is also in this set.
     bool contains(const DeviceCapability& other) const { return (m_bits & other.m_bits) == other.m_bits; }
-    std::uint32_t bits() const { return m_bits; }
     bool operator==(const DeviceCapability& other) const { return m_bits == other.m_bits; }
 
 private:
@@ -67,15 +62,12 @@ private:
 // The device under test handed to a run function.
 class DiagDevice {
 public:
-    DiagDevice(std::string name, DeviceCapability capabilities)
-        : m_name(std::move(name)), m_capabilities(capabilities) {}
-    const std::string& name() const { return m_name; }
+    explicit DiagDevice(DeviceCapability capabilities) : m_capabilities(capabilities) {}
     bool intersectCapability(const DeviceCapability& capability) const {
         return m_capabilities.contains(capability);
     }
 
 private:
-    std::string m_name;
     DeviceCapability m_capabilities;
 };
 
@@ -95,15 +87,13 @@ private:
 // A parameter's value at the moment it is read.
 class Value {
 public:
-    Value(DataType type, std::string text) : m_type(type), m_text(std::move(text)) {}
-    DataType type() const { return m_type; }
+    explicit Value(std::string text) : m_text(std::move(text)) {}
     // Boolean texts are validated when set: "true"/"false", "1"/"0", "yes"/"no".
     bool valueBool() const;
     kvo::String toKVOString() const { return kvo::String(m_text); }
     const std::string& text() const { return m_text; }
 
 private:
-    DataType m_type;
     std::string m_text;
 };
 

@@ -9,8 +9,6 @@ using afx::detail::hasPendingException;
 using afx::detail::rethrowPendingException;
 using afx::detail::threadState;
 
-IMPLEMENT_DYNAMIC(CDialog, CWnd)
-
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
@@ -71,7 +69,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
 bool CDialog::createFromTemplate(UINT nIDTemplate, HWND hWndParent) {
     KVO_ASSERT(m_hWnd == nullptr);
-    const HINSTANCE module = AfxGetResourceHandle();
+    const HINSTANCE module = AfxGetInstanceHandle();
     const LPCDLGTEMPLATEW dialogTemplate = afx::detail::loadDialogTemplate(module, nIDTemplate);
     if (!dialogTemplate) return false;
     const HWND created = ::CreateDialogIndirectParamW(module, dialogTemplate,
@@ -165,21 +163,14 @@ void CDialog::EndDialog(int nResult) {
     ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
 }
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx(this, bSaveAndValidate);
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::OnInitDialog() {
+    CDataExchange dx(this);
     DoDataExchange(&dx);
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE)) EndDialog(IDOK);
-}
+void CDialog::OnOK() { EndDialog(IDOK); }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }

@@ -1,14 +1,13 @@
 #include "afx/Wnd.h"
 
+#include <utility>
+
 #include "ThreadState.h"
-#include "afx/Gdi.h"
 #include "kvo/Exception.h"
 
 using afx::detail::threadState;
 
 LRESULT CALLBACK afxWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 const afx::MessageMap* CWnd::GetThisMessageMap() {
     static const afx::MessageMapEntry entries[] = {{0, 0, 0, 0, nullptr}};
@@ -17,8 +16,6 @@ const afx::MessageMap* CWnd::GetThisMessageMap() {
 }
 
 const afx::MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
-
-CWnd* afx::detail::windowFromHandle(HWND window) { return CWnd::FromHandle(window); }
 
 CWnd::~CWnd() {
     // Virtual calls resolve to CWnd here: derived handlers are gone already.
@@ -146,12 +143,7 @@ LRESULT CWnd::Default() {
     return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
-void CWnd::OnPaint() { Default(); }
 void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 
 LRESULT CALLBACK afxWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* window = CWnd::FromHandlePermanent(hWnd);
@@ -172,10 +164,8 @@ LRESULT CALLBACK afxWindowProcedure(HWND hWnd, UINT message, WPARAM wParam, LPAR
 
 void CWnd::SetWindowText(const wchar_t* lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
-
 void CWnd::GetWindowText(kvo::String& text) const {
-    std::basic_string<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLength()) + 1, L'\0');
+    std::basic_string<wchar_t> buffer(static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
     const int length = ::GetWindowTextW(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
     text = kvo::String(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
 }
@@ -186,13 +176,10 @@ CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, n
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint) {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
@@ -209,15 +196,7 @@ void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPo
 void CWnd::ScreenToClient(LPRECT lpRect) const {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
-void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
-}
-HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }

@@ -27,8 +27,7 @@ String Exception::getStackTrace() const {
 AssertionFailure::AssertionFailure(const char* sourceFile, int line, const char* expression)
     : Exception(String("Assertion failed: ") + expression + " (" + sourceFileName(sourceFile).c_str() + ":" +
                     std::to_string(line).c_str() + ")",
-                sourceFile, line),
-      m_expression(expression != nullptr ? expression : "") {}
+                sourceFile, line) {}
 
 NullPointer::NullPointer(String message, const char* sourceFile, int line)
     : Exception(String("Null pointer: ") + message, sourceFile, line) {}

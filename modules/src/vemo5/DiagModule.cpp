@@ -9,8 +9,8 @@
 
 namespace vemo5 {
 
-Test* DiagModule::createTest(const char* name, const DeviceCapability& capability, RunFunction run) {
-    return Host::current().registry().createTest(name, capability, run);
+Test* DiagModule::createTest(const char* name, const DeviceCapability&, RunFunction run) {
+    return Host::current().registry().createTest(name, run);
 }
 Event* DiagModule::createEvent(const char* name) { return Host::current().registry().createEvent(name); }
 Parameter* DiagModule::createParameter(const char* name, DataType type, const char* defaultText, bool moduleWide,
@@ -44,13 +44,6 @@ bool DiagModule::checkForStop() { return Host::current().checkForStop(); }
 unsigned DiagModule::chatterThresholdMs() { return Host::current().chatterThresholdMs(); }
 void DiagModule::recordObservations(const Observations& observations) {
     Host::current().recordObservations(observations);
-}
-
-const std::vector<Test*>& DiagModule::tests() { return Host::current().registry().tests(); }
-const std::vector<Event*>& DiagModule::events() { return Host::current().registry().events(); }
-const std::vector<Parameter*>& DiagModule::parameters() { return Host::current().registry().parameters(); }
-const std::vector<LocalizedString*>& DiagModule::localizedStrings() {
-    return Host::current().registry().localizedStrings();
 }
 
 }  // namespace vemo5

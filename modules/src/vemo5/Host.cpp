@@ -156,7 +156,7 @@ void Host::runSelectedTests() {
     DeviceCapability capabilities = m_options.deviceWithoutKeyboard
                                         ? DeviceCapability::KeyboardTest()
                                         : DeviceCapability::KeyboardTest() | DeviceCapability::Keyboard();
-    DiagDevice device("Keyboard", capabilities);
+    DiagDevice device(capabilities);
     m_stop->startClock();
     for (const Test* test : m_selected) runTest(*test, device);
 }

@@ -21,7 +21,7 @@ Parameter::Parameter(std::string name, DataType type, std::string defaultText, b
     : m_name(std::move(name)), m_type(type), m_defaultText(std::move(defaultText)),
       m_moduleWide(moduleWide), m_configurable(configurable) {}
 
-Value Parameter::value() const { return Value(m_type, m_hasValue ? m_value : m_defaultText); }
+Value Parameter::value() const { return Value(m_hasValue ? m_value : m_defaultText); }
 
 bool Parameter::setValue(const std::string& text) {
     if (m_type.isBoolean() && !parseBoolean(text)) return false;
@@ -31,19 +31,6 @@ bool Parameter::setValue(const std::string& text) {
 }
 
 VemoString LocalizedString::localizedString() const { return VemoString(hostText(m_id)); }
-
-Test::Test(std::string name, DeviceCapability capability, RunFunction run)
-    : m_name(std::move(name)), m_capability(capability), m_run(run) {}
-
-Test* Test::setInteractive(bool interactive) {
-    m_interactive = interactive;
-    return this;
-}
-
-Test* Test::setCreatesOwnGUI(bool createsOwnGUI) {
-    m_createsOwnGUI = createsOwnGUI;
-    return this;
-}
 
 void Test::addParameter(Parameter* parameter) { m_parameters.push_back(parameter); }
 

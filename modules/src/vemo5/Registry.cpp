@@ -13,8 +13,8 @@ T* findByName(const std::vector<T*>& objects, const std::string& name) {
 
 }  // namespace
 
-Test* Registry::createTest(const std::string& name, const DeviceCapability& capability, RunFunction run) {
-    return m_tests.keep(std::make_unique<Test>(name, capability, run));
+Test* Registry::createTest(const std::string& name, RunFunction run) {
+    return m_tests.keep(std::make_unique<Test>(name, run));
 }
 
 Event* Registry::createEvent(const std::string& name) { return m_events.keep(std::make_unique<Event>(name)); }

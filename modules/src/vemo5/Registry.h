@@ -15,7 +15,7 @@ public:
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
 
-    Test* createTest(const std::string& name, const DeviceCapability& capability, RunFunction run);
+    Test* createTest(const std::string& name, RunFunction run);
     Event* createEvent(const std::string& name);
     Parameter* createParameter(const std::string& name, DataType type, const std::string& defaultText,
                                bool moduleWide, bool configurable);
@@ -24,7 +24,6 @@ public:
     const std::vector<Test*>& tests() const { return m_tests.order; }
     const std::vector<Event*>& events() const { return m_events.order; }
     const std::vector<Parameter*>& parameters() const { return m_parameters.order; }
-    const std::vector<LocalizedString*>& localizedStrings() const { return m_texts.order; }
 
     // The first registered with that name, or null.
     Test* findTest(const std::string& name) const;

@@ -37,7 +37,7 @@ TEST(KVOLangExt, AnEastAsianLanguageGivesEveryControlOneSharedFontOfTheSameSize)
     CControlsDialog dialog, second;
     ASSERT_TRUE(dialog.Create(IDD_CONTROLS) && second.Create(IDD_CONTROLS));
     const HFONT templateFont = fontOf(dialog.m_text);
-    EXPECT_FALSE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::en()) ||
+    EXPECT_FALSE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language("en")) ||
                  KVOLangExt::applyLanguageFont(nullptr, vemo5::Language::ja()));
     ASSERT_EQ(fontOf(dialog.m_text), templateFont);
     ASSERT_TRUE(KVOLangExt::applyLanguageFont(&dialog, vemo5::Language::ja()) &&

@@ -29,7 +29,7 @@ TEST(LanguageFonts, EastAsianLanguagesGetAFamilyWithTheirGlyphs) {
     };
     std::string families;
     for (const auto& language : {vemo5::Language::ja(), vemo5::Language::ko(), vemo5::Language::zh_cn(),
-                                 vemo5::Language::zh_tw(), vemo5::Language::en(), vemo5::Language("zh")})
+                                 vemo5::Language::zh_tw(), vemo5::Language("en"), vemo5::Language("zh")})
         families += kvo::controls::dialogFontFamily(language, isInstalled).toUtf8() + ";";
     EXPECT_EQ(families, "MS UI Gothic;Gulim;SimSun;PMingLiU;;;");
     EXPECT_EQ(asked, installed);

@@ -86,7 +86,7 @@ TEST(OwnedDialog, TheOwnerIsDisabledOnlyWhileTheDialogRunsHoweverItEnds) {
         HWND window = nullptr;
         dialog.step = [&](CHostDialog& d, WPARAM) {
             window = d.m_hWnd;
-            ownedAndOwnerDisabled = ::GetWindow(window, GW_OWNER) == owner.m_hWnd && !owner.IsWindowEnabled();
+            ownedAndOwnerDisabled = ::GetWindow(window, GW_OWNER) == owner.m_hWnd && !::IsWindowEnabled(owner.m_hWnd);
             KVO_ASSERT(normal);
             d.EndDialog(5);
         };
@@ -100,6 +100,6 @@ TEST(OwnedDialog, TheOwnerIsDisabledOnlyWhileTheDialogRunsHoweverItEnds) {
         EXPECT_EQ(ownedAndOwnerDisabled, ending[0] != 'O');
         EXPECT_FALSE(window && ::IsWindow(window));
         EXPECT_EQ(dialog.m_hWnd, nullptr);
-        EXPECT_TRUE(owner.IsWindowEnabled());
+        EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
     }
 }

@@ -19,11 +19,11 @@ public:
 // is one application object, and no entry without one.
 TEST(WinApp, TheEntryRunsInitInstanceThenRunAndReturnsItsCodeForTheOneApplication) {
     wchar_t commandLine[] = L"/test Simple";
-    EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine, SW_SHOW), -1);
+    EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine), -1);
     for (BOOL initResult : {TRUE, FALSE}) {
         CTestApp app;
         app.initResult = initResult;
-        EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine, SW_SHOW), initResult ? 23 : 0);
+        EXPECT_EQ(afx::WinMain(::GetModuleHandleW(nullptr), commandLine), initResult ? 23 : 0);
         EXPECT_EQ(std::make_pair(app.runs, app.commandLineSeen), std::make_pair(initResult ? 1 : 0, L"/test Simple"s));
         EXPECT_THROW(CTestApp second, kvo::AssertionFailure);
         EXPECT_EQ(AfxGetApp(), &app);

@@ -15,8 +15,8 @@ OperatingSystem readVersion() {
     auto rtlGetVersion = ntdll != nullptr
         ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
         : nullptr;
-    if (rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) return OperatingSystem(0, 0, 0);
-    return OperatingSystem(info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber);
+    if (rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) return OperatingSystem(0);
+    return OperatingSystem(info.dwMajorVersion);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(EvidenceReport, TheMachineThePictureAndAVerdictFailedOnChatterReachTheRepor
     FakeClock clock;
     FakeMachine machine;
     Host host(results.path(), clock, machine);
-    host.registry().createTest("KeyboardLayoutTest", DeviceCapability::Keyboard(), runObserving);
+    host.registry().createTest("KeyboardLayoutTest", runObserving);
     std::ostringstream out;
     const auto run = [&](std::vector<std::string> arguments, TestResult result) {
         g_result = result;

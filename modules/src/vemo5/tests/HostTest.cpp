@@ -32,13 +32,14 @@ FakeStopProbe* g_probe = nullptr;
 Parameter* g_flag = nullptr;
 Parameter* g_text = nullptr;
 Event* g_event = nullptr;
+Test* g_passing = nullptr;
 
 void moduleInit() {
     g_calls.push_back("init");
     g_flag = DiagModule::createParameter("bFlag", DataType::BOOLEAN(), "false", false, true);
     g_text = DiagModule::createParameter("szText", DataType::STRING(), "default", true, true);
     DiagModule::createParameter("szFixed", DataType::STRING(), "", true, false);
-    DiagModule::tests().front()->addParameter(g_flag);
+    g_passing->addParameter(g_flag);
 }
 void moduleInitThrows() { g_calls.push_back("init"), throw kvo::NullPointer("no keyboard"); }
 void moduleExit() { g_calls.push_back("exit"); }
@@ -50,7 +51,7 @@ TestResult runPass(const DiagDevice& device) {
                       (device.intersectCapability(DeviceCapability::Keyboard()) ? " kb " : " ") +
                       DiagModule::getLanguage().code() + " " +
                       DiagModule::createLocalizedString(VemoString("msgPass"))->localizedString().utf8() + " " +
-                      DiagModule::tests().front()->localizedName().utf8());
+                      g_passing->localizedName().utf8());
     g_probe->time += 1500ms;
     return TestResult::PASS();
 }
@@ -82,8 +83,8 @@ protected:
         const std::pair<const char*, RunFunction> tests[] = {{"Passing", runPass},     {"Failing", runFail},
                                                              {"Aborting", runAbort},   {"ThrowsKvo", runThrowsKvo},
                                                              {"UntilStopped", runUntilStopped}};
-        for (const auto& [name, function] : tests)
-            m_host->registry().createTest(name, DeviceCapability::Keyboard(), function);
+        for (const auto& [name, function] : tests) m_host->registry().createTest(name, function);
+        g_passing = m_host->registry().tests().front();
         g_event = m_host->registry().createEvent("UserClickedFail");
         m_host->setVersion(5, 0, "000000001");
         m_host->setModuleInitCallback(init);

@@ -5,8 +5,6 @@
 
 class CKeyboardApp : public CWinApp {
 public:
-    CKeyboardApp() : CWinApp(nullptr) {}
-
     BOOL InitInstance() override;
     int Run() override;
 };

@@ -27,7 +27,7 @@ using kvorkeyboard::TextId;
 kvo::Array<HWND> g_discoveredKeys;
 kvorkeyboard::LayoutInputState g_layoutInput;
 
-IMPLEMENT_DYNCREATE(CKeyboardLayoutTest, CDialog)
+IMPLEMENT_DYNCREATE(CKeyboardLayoutTest)
 
 BEGIN_MESSAGE_MAP(CKeyboardLayoutTest, CKeyboardTest)
     ON_CBN_SELENDOK(IDC_KEYBOARD_TYPE, &CKeyboardLayoutTest::OnKeyboardTypeChanged)
@@ -159,7 +159,6 @@ void CKeyboardLayoutTest::LoadLayoutLibraries() {
                           : m_cbKeyboardType.FindStringExact(0, m_strCurrentLayout.getUCS2Buffer());
     m_nCurSel = found == CB_ERR ? 0 : found;
     m_cbKeyboardType.SetCurSel(m_nCurSel);
-    UpdateData(FALSE);
 
     if (m_hCurrentLayout == nullptr && m_layouts.size() > 0) {
         kvo::String shown;

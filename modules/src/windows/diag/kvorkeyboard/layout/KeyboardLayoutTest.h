@@ -43,7 +43,6 @@ public:
     void LoadLayoutLibraries();
     void LoadLayout(kvorkeyboard::LayoutEntry layout);
     void ReloadLayout();
-    HWND layoutWindow() const { return m_layoutWindow.get(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -7,7 +7,6 @@
 constexpr UINT WM_TEST_PASS = WM_APP + 1;
 constexpr UINT WM_TEST_FAIL = WM_APP + 2;
 constexpr UINT WM_TEST_ABORT = WM_APP + 3;
-constexpr UINT WM_TEST_START = WM_APP + 4;
 constexpr UINT WM_TEST_ENABLE_PASS = WM_APP + 5;
 constexpr UINT WM_TEST_SHOW_PASS = WM_APP + 6;
 constexpr UINT WM_TEST_ENABLE_FAIL = WM_APP + 7;

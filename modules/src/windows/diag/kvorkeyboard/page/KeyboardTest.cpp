@@ -56,13 +56,6 @@ void CKeyboardTest::endTest(kvorkeyboard::KeystrokeAction shortcut) {
 void CKeyboardTest::OnCancel() { postToFrame(WM_TEST_ABORT, FALSE); }
 void CKeyboardTest::pass() { postToFrame(WM_TEST_PASS, FALSE); }
 void CKeyboardTest::enablePassButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_PASS, enable); }
-void CKeyboardTest::showPassButton(BOOL show) { postToFrame(WM_TEST_SHOW_PASS, show); }
 void CKeyboardTest::fail() { postToFrame(WM_TEST_FAIL, FALSE); }
-void CKeyboardTest::enableFailButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_FAIL, enable); }
-void CKeyboardTest::showFailButton(BOOL show) { postToFrame(WM_TEST_SHOW_FAIL, show); }
-void CKeyboardTest::enableAbortButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_ABORT, enable); }
-void CKeyboardTest::showAbortButton(BOOL show) { postToFrame(WM_TEST_SHOW_ABORT, show); }
-void CKeyboardTest::start() { postToFrame(WM_TEST_START, FALSE); }
-void CKeyboardTest::enableStartButton(BOOL enable) { postToFrame(WM_TEST_ENABLE_START, enable); }
 void CKeyboardTest::showStartButton(BOOL show) { postToFrame(WM_TEST_SHOW_START, show); }
 void CKeyboardTest::focusInstructions() { postToFrame(WM_TEST_FOCUS_INSTRUCTIONS, FALSE); }

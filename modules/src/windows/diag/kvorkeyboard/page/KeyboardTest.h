@@ -26,14 +26,7 @@ public:
     void keyboardHookFailed(std::exception_ptr failure) noexcept override;
     virtual void pass();
     virtual void enablePassButton(BOOL enable);
-    virtual void showPassButton(BOOL show);
     virtual void fail();
-    virtual void enableFailButton(BOOL enable);
-    virtual void showFailButton(BOOL show);
-    virtual void enableAbortButton(BOOL enable);
-    virtual void showAbortButton(BOOL show);
-    virtual void start();
-    virtual void enableStartButton(BOOL enable);
     virtual void showStartButton(BOOL show);
     // Asks the frame to put the focus in its read-only instructions.
     void focusInstructions();

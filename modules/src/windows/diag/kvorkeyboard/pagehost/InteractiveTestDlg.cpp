@@ -51,14 +51,12 @@ UINT initialTest(UINT testId) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CInteractiveTestDlg, CDialog)
-    ON_BN_CLICKED(IDC_START, &CInteractiveTestDlg::startTest)
     ON_BN_CLICKED(IDC_PASS, &CInteractiveTestDlg::passTest)
     ON_BN_CLICKED(IDC_FAIL, &CInteractiveTestDlg::failTest)
     ON_BN_CLICKED(IDC_ABORT, &CInteractiveTestDlg::abortTest)
     ON_MESSAGE(WM_TEST_PASS, &CInteractiveTestDlg::onRequest<&CInteractiveTestDlg::passTest>)
     ON_MESSAGE(WM_TEST_FAIL, &CInteractiveTestDlg::onRequest<&CInteractiveTestDlg::failTest>)
     ON_MESSAGE(WM_TEST_ABORT, &CInteractiveTestDlg::onRequest<&CInteractiveTestDlg::abortTest>)
-    ON_MESSAGE(WM_TEST_START, &CInteractiveTestDlg::onRequest<&CInteractiveTestDlg::startTest>)
     ON_MESSAGE(WM_TEST_ENABLE_PASS, &CInteractiveTestDlg::onEnableButton<IDC_PASS>)
     ON_MESSAGE(WM_TEST_SHOW_PASS, &CInteractiveTestDlg::onShowButton<IDC_PASS>)
     ON_MESSAGE(WM_TEST_ENABLE_FAIL, &CInteractiveTestDlg::onEnableButton<IDC_FAIL>)
@@ -76,14 +74,11 @@ BEGIN_MESSAGE_MAP(CInteractiveTestDlg, CDialog)
     ON_WM_QUERYDRAGICON()
 END_MESSAGE_MAP()
 
-CInteractiveTestDlg::CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode,
-                                         const kvorkeyboard::TestPages& pages)
+CInteractiveTestDlg::CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode)
     : CDialog(IDD_INTERACTIVE_TEST, pParent),
-      m_hIcon(LoadIconW(AfxFindResourceHandle(MAKEINTRESOURCEW(IDI_KVORKEYBOARD), RT_GROUP_ICON),
-                        MAKEINTRESOURCEW(IDI_KVORKEYBOARD))),
+      m_hIcon(LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDI_KVORKEYBOARD))),
       m_nTestId(initialTest(testId)),
-      m_bChooserMode(chooserMode),
-      m_pages(pages) {}
+      m_bChooserMode(chooserMode) {}
 
 CInteractiveTestDlg::~CInteractiveTestDlg() { destroyCurrentTest(); }
 
@@ -143,7 +138,7 @@ void CInteractiveTestDlg::destroyCurrentTest() {
 
 void CInteractiveTestDlg::showTest(UINT testId) {
     destroyCurrentTest();
-    const CRuntimeClass* pageClass = kvorkeyboard::findTestPage(m_pages, testId);
+    const CRuntimeClass* pageClass = kvorkeyboard::findTestPage(kvorkeyboard::moduleTestPages(), testId);
     if (pageClass) {
         m_pCurrentTest = pageClass->CreateObjectAs<CKeyboardTest>();
     } else {
@@ -201,8 +196,6 @@ void CInteractiveTestDlg::adjustButtonWidths() {
         GetDlgItem(ids[i])->SetWindowPos(nullptr, widened->lefts[i], places[i].top, widened->width,
                                          places[i].Height(), SWP_NOZORDER);
 }
-
-void CInteractiveTestDlg::startTest() {}
 
 void CInteractiveTestDlg::focusInstructions() { GetDlgItem(IDC_INSTRUCTIONS)->SetFocus(); }
 

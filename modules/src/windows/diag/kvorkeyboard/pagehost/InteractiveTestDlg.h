@@ -18,8 +18,7 @@
 class CInteractiveTestDlg : public CDialog, public KVOLangExt {
 public:
     // testId 0 opens on the page that "szDefaultTestToShow" names.
-    CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode,
-                        const kvorkeyboard::TestPages& pages = kvorkeyboard::moduleTestPages());
+    CInteractiveTestDlg(CWnd* pParent, UINT testId, bool chooserMode);
     ~CInteractiveTestDlg() override;
 
     void PreSubclassWindow() override;
@@ -28,11 +27,6 @@ public:
     void showTest(UINT testId);
     // Widens Pass, Fail and Cancel to fit their translated texts.
     void adjustButtonWidths();
-
-    virtual void startTest();
-    virtual void passTest();
-    virtual void failTest();
-    virtual void abortTest();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -44,6 +38,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void passTest();
+    void failTest();
+    void abortTest();
     template <void (CInteractiveTestDlg::*Action)()>
     LRESULT onRequest(WPARAM wParam, LPARAM lParam);
     template <int nButtonId>
@@ -62,5 +59,4 @@ private:
     UINT m_nTestId;
     bool m_bChooserMode;
     PngControl m_keyboardPicture;
-    const kvorkeyboard::TestPages& m_pages;
 };

@@ -1,6 +1,5 @@
 #pragma once
-// The pages the frame can host, by template id. The module's list names
-// every page class it is built with; tests hand the frame pages of their own.
+// The pages the frame can host, by template id.
 #include <windows.h>
 
 #include <vector>

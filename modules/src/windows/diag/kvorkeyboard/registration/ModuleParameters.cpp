@@ -54,8 +54,6 @@ void AttachParametersToTests() {
 
 vemo5::Parameter* parameterHandle(ParameterId id) { return g_parameters[static_cast<int>(id)]; }
 
-const char* parameterName(ParameterId id) { return kDeclarations[static_cast<int>(id)].name; }
-
 bool parameterBool(ParameterId id) {
     vemo5::Parameter* p = parameterHandle(id);
     return p != nullptr && p->value().valueBool();

@@ -30,7 +30,6 @@ void CreateModuleParameters();
 void AttachParametersToTests();
 
 vemo5::Parameter* parameterHandle(ParameterId id);
-const char* parameterName(ParameterId id);
 // A Boolean parameter's value; false before the parameters exist.
 bool parameterBool(ParameterId id);
 // A text parameter's value; empty before the parameters exist.

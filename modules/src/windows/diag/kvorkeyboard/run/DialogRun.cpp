@@ -2,6 +2,7 @@
 
 #include "afx/ScopedGdiplus.h"
 #include "kvo/Exception.h"
+#include "kvo/Logging.h"
 
 namespace kvorkeyboard {
 namespace {

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-#include "kvo/Logging.h"
 #include "vemo5/Types.h"
 
 namespace kvorkeyboard {

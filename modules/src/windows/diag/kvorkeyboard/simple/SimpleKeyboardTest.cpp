@@ -19,7 +19,7 @@ using kvorkeyboard::ParameterId;
 using kvorkeyboard::SimpleTestReaction;
 using kvorkeyboard::TextId;
 
-IMPLEMENT_DYNCREATE(CSimpleKeyboardTest, CDialog)
+IMPLEMENT_DYNCREATE(CSimpleKeyboardTest)
 
 BEGIN_MESSAGE_MAP(CSimpleKeyboardTest, CKeyboardTest)
     ON_WM_DESTROY()
@@ -205,7 +205,7 @@ void CSimpleKeyboardTest::onKeystroke(bool newPress) {
     const int shown = static_cast<int>(m_sHistory.size());
     kvorkeyboard::appendToHistory(m_sHistory, keyName, newPress);
     if (!m_sHistory.empty()) {
-        m_history.SetSel(shown, shown, TRUE);
+        m_history.SetSel(shown, shown);
         m_history.ReplaceSel(m_sHistory.getUCS2Buffer() + shown);
         m_history.LineScroll(m_history.GetLineCount());
     }

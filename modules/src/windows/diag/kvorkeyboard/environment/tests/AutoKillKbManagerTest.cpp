@@ -12,6 +12,7 @@
 #include "kvo/Logging.h"
 #include "system/testing/FakeProcessSystem.h"
 #include "system/testing/FakeRegistrySystem.h"
+#include "system/testing/LogLines.h"
 
 using namespace kvorkeyboard;
 using namespace kvorkeyboard::testing;
@@ -76,7 +77,7 @@ TEST(AutoKillKbManager, WhatIsStoppedAndWhatIsStartedAgain) {
 }
 
 int assertionLine(const std::function<void()>& run) {
-    try { run(); } catch (const kvo::AssertionFailure& failure) { return failure.getLine(); }
+    try { run(); } catch (const kvo::AssertionFailure& failure) { return assertedLine(failure); }
     return 0;
 }
 

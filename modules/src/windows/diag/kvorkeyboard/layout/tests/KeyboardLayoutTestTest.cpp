@@ -64,7 +64,9 @@ protected:
         EXPECT_EQ(keystroke(id, false), 1) << "every keystroke is swallowed";
         EXPECT_EQ(keystroke(id, true), 1);
     }
-    bool shown(std::uint16_t id) { return IsWindowVisible(GetDlgItem(page->layoutWindow(), id)) != FALSE; }
+    // The layout library's picture, inside the page's layout area.
+    HWND picture() { return GetWindow(page->GetDlgItem(IDC_LAYOUT_AREA)->m_hWnd, GW_CHILD); }
+    bool shown(std::uint16_t id) { return IsWindowVisible(GetDlgItem(picture(), id)) != FALSE; }
     CComboBox& typeList() { return *static_cast<CComboBox*>(page->GetDlgItem(IDC_KEYBOARD_TYPE)); }
     std::wstring type(int index) {
         kvo::String text;
@@ -95,7 +97,7 @@ TEST_F(KeyboardLayoutTestTest, ListsTheLibrariesAndShowsTheWantedOnesPictureThro
     EXPECT_EQ(requests(), (std::vector<Request>{{WM_TEST_ENABLE_PASS, FALSE}, {WM_TEST_ENABLE_PASS, FALSE}}));
     typeList().SetCurSel(0);  // a French picture only
     page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_KEYBOARD_TYPE, CBN_SELENDOK));
-    EXPECT_EQ(page->layoutWindow(), nullptr);
+    EXPECT_EQ(picture(), nullptr);
     EXPECT_EQ(raised(g_pInvalidLayoutEvent, "CKeyboardLayoutTest", 495), 1);
     // The thread's message hook, after the handler's own.
     const auto hook = env.hooks.installed.back();
@@ -114,7 +116,7 @@ TEST_F(KeyboardLayoutTestTest, EveryKeyOfThePictureGoesWhenPressedAndPassComesWi
     GetClientRect(page->m_hWnd, &hosted);
     EXPECT_TRUE(EqualRect(&area, &hosted));
     std::vector<std::uint16_t> keys;
-    for (HWND child = GetWindow(page->layoutWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(picture(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (IsWindowVisible(child)) keys.push_back(static_cast<std::uint16_t>(GetDlgCtrlID(child)));
     ASSERT_GE(keys.size(), 104u);
     keystroke(key::LeftCtrl, true);

@@ -74,6 +74,6 @@ protected:
     std::unique_ptr<Page> page;
 };
 
-inline bool visible(const CWnd* window) { return (window->GetStyle() & WS_VISIBLE) != 0; }
+inline bool visible(const CWnd* window) { return (GetWindowLongW(window->m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 }  // namespace kvorkeyboard::testing

@@ -62,18 +62,16 @@ TEST_F(InteractiveTestDlgTest, ASingleTestsFrameShowsItsPictureAndObeysEveryRequ
     const auto buttons = [this] {
         std::string state;  // per button: 'v' visible, 'e' enabled
         for (int id : {IDC_PASS, IDC_FAIL, IDC_ABORT, IDC_START})
-            state += std::string(visible(item(id)) ? "v" : "-") + (item(id)->IsWindowEnabled() ? "e" : "-");
+            state += std::string(visible(item(id)) ? "v" : "-") + (IsWindowEnabled(item(id)->m_hWnd) ? "e" : "-");
         return state;
     };
-    void (CKeyboardTest::*const requests[])(BOOL) = {
-        &CKeyboardTest::showPassButton,  &CKeyboardTest::enablePassButton,  &CKeyboardTest::showFailButton,
-        &CKeyboardTest::enableFailButton, &CKeyboardTest::showAbortButton, &CKeyboardTest::enableAbortButton,
-        &CKeyboardTest::showStartButton, &CKeyboardTest::enableStartButton};
+    const UINT requests[] = {WM_TEST_SHOW_PASS,  WM_TEST_ENABLE_PASS,  WM_TEST_SHOW_FAIL,  WM_TEST_ENABLE_FAIL,
+                             WM_TEST_SHOW_ABORT, WM_TEST_ENABLE_ABORT, WM_TEST_SHOW_START, WM_TEST_ENABLE_START};
     for (std::size_t i = 0; i < std::size(requests); ++i)
         for (BOOL on : {FALSE, TRUE}) {
             std::string expected = buttons();
             expected[i] = on ? "ve"[i % 2] : '-';
-            (page()->*requests[i])(on);
+            frame->PostMessage(requests[i], on);
             pump();
             EXPECT_EQ(buttons(), expected) << i << on;
         }

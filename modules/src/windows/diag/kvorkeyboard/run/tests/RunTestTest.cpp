@@ -45,7 +45,7 @@ protected:
     static void suppressManagers(bool on) { (void)parameterHandle(ParameterId::bSuppressKbManagerParam)->setValue(on ? "1" : "0"); }
     Result run(TestKind kind, const ShowDialog& show, vemo5::DeviceCapability device = vemo5::DeviceCapability::Keyboard()) {
         RunSystems systems{managers, ime, keyboard, [] { return g_instance; }};
-        return runTest(vemo5::DiagDevice("keyboard", device), kind, systems, show);
+        return runTest(vemo5::DiagDevice(device), kind, systems, show);
     }
     std::vector<std::string> logged() { return logLines(capture, "kvorkeyboard.KeyboardInteractiveTest"); }
 
@@ -91,7 +91,7 @@ TEST_F(RunTestTest, RunsThatEndBeforeTheirDialog) {
     for (const auto& [kind, line] : {std::pair{TestKind::Interactive, 112}, std::pair{TestKind::MediaCenter, 236}}) {
         try {
             run(kind, show, vemo5::DeviceCapability::KeyboardTest()), ADD_FAILURE() << "no assertion";
-        } catch (const kvo::AssertionFailure& e) { EXPECT_EQ(e.getLine(), line); }
+        } catch (const kvo::AssertionFailure& e) { EXPECT_EQ(assertedLine(e), line); }
     }
     EXPECT_TRUE(processes.terminated.empty());
     g_instance = nullptr;  // no application object

@@ -27,7 +27,8 @@ TEST(AutoTimer, HoldsTheLastTimerGrantedUntilItsKillIsGranted) {
         try {
             return guard.setTimer(window, id, 10) ? "set" : "refused";
         } catch (const kvo::AssertionFailure& e) {
-            return e.getExpression();
+            const std::string message = e.getMessage().toUtf8();  // "Assertion failed: <expression> (<site>)"
+            return message.substr(18, message.rfind(" (") - 18);
         }
     };
     EXPECT_TRUE(guard.killTimer());  // nothing held, nothing to kill

@@ -1,6 +1,0 @@
-#pragma once
-#define IDD_DEMO 400
-#define IDC_DEMO_PICTURE 4001
-#define IDC_DEMO_LABEL 4002
-#define IDC_DEMO_COMBO 4003
-#define IDC_DEMO_HISTORY 4004
