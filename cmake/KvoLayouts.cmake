@@ -12,11 +12,19 @@ endfunction()
 
 # kblmake for the machine that builds: the native build's own target, or in a
 # cross build a native build of tools/kblmake alone, since the cross-built
-# kblmake.exe cannot run here.
+# kblmake.exe cannot run here. A cross build may borrow a native build's
+# kblmake instead (KVO_HOST_KBLMAKE), as tools/run-tests.sh does right after
+# building it; whoever sets it keeps that program up to date.
+set(KVO_HOST_KBLMAKE "" CACHE FILEPATH "kblmake already built for this machine; empty: build one")
 function(kvo_host_kblmake out_program out_target)
     if(NOT CMAKE_CROSSCOMPILING)
         set(${out_program} $<TARGET_FILE:kblmake> PARENT_SCOPE)
         set(${out_target} kblmake PARENT_SCOPE)
+        return()
+    endif()
+    if(KVO_HOST_KBLMAKE)
+        set(${out_program} ${KVO_HOST_KBLMAKE} PARENT_SCOPE)
+        set(${out_target} "" PARENT_SCOPE)
         return()
     endif()
     include(ExternalProject)
@@ -37,7 +45,8 @@ endfunction()
 # kvo_add_layouts(<folder>): a library for every drawing <folder>/<Name>.json,
 # written to <build>/layouts/<Name>.kbl by kblmake, with the pictures of its
 # language files <Name>.<tag>.json. No list to keep: a new drawing is built
-# once CMake sees it. Sets KVO_LAYOUT_FILES (the libraries) in the caller's
+# once CMake sees it. Sets KVO_LAYOUT_FILES (the libraries) and KVO_KBLMAKE (the
+# kblmake that wrote them) in the caller's
 # scope; the target kvo_layouts builds them all, and a test checks them
 # together.
 function(kvo_add_layouts folder)
@@ -71,6 +80,7 @@ function(kvo_add_layouts folder)
     endforeach()
     add_custom_target(kvo_layouts ALL DEPENDS ${libraries})
     set(KVO_LAYOUT_FILES ${libraries} PARENT_SCOPE)
+    set(KVO_KBLMAKE ${kblmake} PARENT_SCOPE)
     # The checks over the whole set: names that would collide in the list.
     add_test(NAME kblmake.checkShippedDrawings COMMAND ${kblmake} --check ${drawings})
 endfunction()

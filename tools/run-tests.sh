@@ -12,7 +12,8 @@ cmake --build build/native
 ctest --test-dir build/native --output-on-failure -j2
 
 echo "== Windows build, tests under Wine"
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DKVO_HOST_KBLMAKE="$root/build/native/tools/kblmake/kblmake" >/dev/null
 cmake --build build/win
 echo "Wine: $(wine --version 2>/dev/null)"
 source tools/wine-session.sh build/win

@@ -9,7 +9,8 @@
 # has no symbol on the Yen and Ro keys and Wine drops them.
 #
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
-# build. Reports and screenshots stay in <build>/layouts-typed/.
+# build, KVO_KBLMAKE the kblmake it runs here. Reports and screenshots stay
+# in <build>/layouts-typed/.
 import ctypes
 import json
 import os
@@ -28,7 +29,7 @@ import kvo_e2e  # noqa: E402
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 RESULTS = BUILD / "layouts-typed"
 SOURCES = pathlib.Path(__file__).resolve().parents[1]
-KBLMAKE = BUILD / "kblmake-host" / "kblmake"
+KBLMAKE = os.environ["KVO_KBLMAKE"]
 IDC_PASS, IDC_ABORT = 1255, 1257
 LOCK_KEYCODES = {66, 77, 78}  # Caps, Num and Scroll Lock
 
