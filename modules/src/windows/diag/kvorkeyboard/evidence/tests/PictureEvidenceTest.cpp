@@ -35,7 +35,7 @@ protected:
     std::vector<HWND> m_keys;
 };
 
-TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnRedEvenNeverShown) {
+TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnEvenNeverShown) {
     FakeClock clock;
     {
         RunEvidence evidence(clock);
