@@ -5,6 +5,7 @@ host's results report, the exit code and the keyboard settings left behind.
 Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 build. Screenshots and reports stay in <build>/acceptance/<test name>/.
 """
+import contextlib
 import os
 import pathlib
 import sys
@@ -18,11 +19,15 @@ IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 IDC_HISTORY = 1203
 IDC_LAYOUT_RADIO, IDC_SIMPLE_RADIO = 1252, 1253
 IDC_KEYBOARD_TYPE = 1000
+# Keys of the standard picture: a key's control id is its scan code.
+KEY_A, KEY_D, KEY_NUM_0 = 0x1E, 0x20, 0x52
+# Exit code, result and events of a run that ends so.
+PASSED, FAILED, ABORTED = (0, "PASS", []), (1, "FAIL", ["UserClickedFail"]), (2, "USERABORTED", [])
 
 
 class AcceptanceTest(unittest.TestCase):
-    def session(self, *host_args, environment=None):
-        folder = BUILD / "acceptance" / ".".join(self.id().split(".")[-2:])
+    def session(self, *host_args, environment=None, case=""):
+        folder = BUILD / "acceptance" / ".".join(self.id().split(".")[-2:]) / case
         return kvo_e2e.Session(BUILD, folder, list(host_args), environment=environment)
 
     def assertOutcome(self, session, exit_code, result, events=()):
@@ -31,52 +36,90 @@ class AcceptanceTest(unittest.TestCase):
         self.assertEqual(test["result"], result)
         self.assertEqual([e["event"] for e in test["events"]], list(events))
 
-    def photograph_in_german_and_japanese(self, test, name, keys=(), shown=lambda session, window: True):
-        """The test's window in each language once it shows the keys typed, then Cancel."""
-        for language in ("de", "ja"):
-            with self.session("--test", test, "--language", language) as s:
-                window = s.window()
-                s.focus(window)
-                s.keys(*keys)
-                kvo_e2e.wait_until(lambda: shown(s, window), f"{language}: the keys are shown")
-                s.screenshot(window, f"{name}-{language}")
-                s.click(window, IDC_ABORT)
-                self.assertOutcome(s, 2, "USERABORTED")
+    def assertResults(self, session, exit_code, results):
+        self.assertEqual(session.wait(), exit_code, session.output)
+        self.assertEqual([t["result"] for t in session.results()["tests"]], results)
+
+    @staticmethod
+    def focused(session):
+        window = session.window()
+        session.focus(window)
+        return window
+
+    @contextlib.contextmanager
+    def passed(self, *host_args):
+        """A run that the operator passes once the body is done; it leaves the keyboard settings as it found them."""
+        session = self.session(*host_args)
+        before = session.settings()
+        with session as s:
+            window = self.focused(s)
+            yield s, window
+            s.click(window, IDC_PASS)
+            self.assertOutcome(s, *PASSED)
+            self.assertEqual(s.settings(), before)
+
+
+class EveryTest(AcceptanceTest):
+    def test_each_way_of_ending_gives_its_result(self):
+        def click(control_id):
+            return lambda s, window: s.click(window, control_id)
+        rows = [
+            ("SimpleKeyboardTest", click(IDC_FAIL), FAILED),
+            ("SimpleKeyboardTest", lambda s, window: s.close_box(window), ABORTED),
+            ("MediaCenterKeyboardTest", click(IDC_FAIL), FAILED),
+            ("KeyboardLayoutTest", click(IDC_FAIL), FAILED),
+            # The page reports the operator's verdict, then the frame does.
+            ("KeyboardLayoutTest", lambda s, window: s.chord("Alt_L", "f"), (1, "FAIL", ["UserClickedFail"] * 2)),
+            ("KeyboardLayoutTest", lambda s, window: s.close_box(window), ABORTED),
+            ("KeyboardInteractiveTest", click(IDC_FAIL), FAILED),
+            ("KeyboardInteractiveTest", click(IDC_ABORT), ABORTED),
+        ]
+        for case, (test, end, outcome) in enumerate(rows):
+            with self.subTest(test=test, case=case), self.session("--test", test, case=str(case)) as s:
+                end(s, self.focused(s))
+                self.assertOutcome(s, *outcome)
+        with self.session("--test", "KeyboardLayoutTest", "--stop-after", "3", case="stop") as s:
+            s.window()
+            self.assertOutcome(s, *ABORTED)
+
+    def test_german_and_japanese_texts(self):
+        """Each test's window in each language once it shows the keys typed; Cancel aborts it."""
+        rows = [
+            ("SimpleKeyboardTest", "simple-test", ["a", "Delete"], lambda s, window: "\n" in s.control_text(window, IDC_HISTORY)),
+            ("MediaCenterKeyboardTest", "media-centre-test", [], lambda s, window: True),
+            ("KeyboardLayoutTest", "layout-test", ["a", "s", "d"], lambda s, window: not s.has_control(window, KEY_D)),
+        ]
+        for test, name, keys, shown in rows:
+            for language in ("de", "ja"):
+                with self.subTest(test=test, language=language), \
+                        self.session("--test", test, "--language", language) as s:
+                    window = self.focused(s)
+                    s.keys(*keys)
+                    kvo_e2e.wait_until(lambda: shown(s, window), f"{test} in {language}: the keys are shown")
+                    s.screenshot(window, f"{name}-{language}")
+                    s.click(window, IDC_ABORT)
+                    self.assertOutcome(s, *ABORTED)
+
+    def test_internal_errors_without_a_keyboard_or_a_display(self):
+        every_test = [arg for test in ("KeyboardInteractiveTest", "KeyboardLayoutTest", "SimpleKeyboardTest",
+                                       "MediaCenterKeyboardTest") for arg in ("--test", test)]
+        with self.session("--device-without-keyboard", *every_test, case="no-keyboard") as s:
+            self.assertResults(s, 3, ["INTERNALERROR"] * 4)
+        # Without a display no dialog can be created.
+        with self.session(*every_test, environment={"DISPLAY": ""}, case="no-display") as s:
+            self.assertResults(s, 3, ["INTERNALERROR"] * 4)
+            self.assertEqual(s.log().count("Failed to load dialog!"), 4)
 
 
 class SimpleKeyboardTest(AcceptanceTest):
     def test_every_key_is_named_and_pass_is_recorded(self):
-        session = self.session("--test", "SimpleKeyboardTest")
-        before = session.settings()
-        with session as s:
-            window = s.window()
-            s.focus(window)
+        with self.passed("--test", "SimpleKeyboardTest") as (s, window):
             s.keys("a", "F1", "Escape", "Caps_Lock", "Caps_Lock", "KP_5", "Return")
             kvo_e2e.wait_until(lambda: "Enter" in s.control_text(window, IDC_HISTORY), "Enter in the history")
             history = s.control_text(window, IDC_HISTORY)
             for name in ("a", "F1", "Esc", "Caps Lock"):
                 self.assertIn(name, history)
             s.screenshot(window, "simple-test-en")
-            s.click(window, IDC_PASS)
-            self.assertOutcome(s, 0, "PASS")
-            self.assertEqual(s.settings(), before)
-
-    def test_fail_is_recorded_with_its_event(self):
-        with self.session("--test", "SimpleKeyboardTest") as s:
-            s.click(s.window(), IDC_FAIL)
-            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
-
-    def test_cancel_and_the_close_box_abort(self):
-        with self.session("--test", "SimpleKeyboardTest") as s:
-            s.click(s.window(), IDC_ABORT)
-            self.assertOutcome(s, 2, "USERABORTED")
-        with self.session("--test", "SimpleKeyboardTest") as s:
-            s.close_box(s.window())
-            self.assertOutcome(s, 2, "USERABORTED")
-
-    def test_german_and_japanese_texts(self):
-        self.photograph_in_german_and_japanese("SimpleKeyboardTest", "simple-test", ["a", "Delete"],
-                                               lambda s, window: "\n" in s.control_text(window, IDC_HISTORY))
 
 
 class MediaCenterKeyboardTest(AcceptanceTest):
@@ -84,54 +127,30 @@ class MediaCenterKeyboardTest(AcceptanceTest):
     IDC_KEY_PRESSED = 1266
 
     def test_each_key_is_named_and_pass_is_recorded(self):
-        session = self.session("--test", "MediaCenterKeyboardTest")
-        before = session.settings()
-        with session as s:
-            window = s.window()
-            s.focus(window)
+        with self.passed("--test", "MediaCenterKeyboardTest") as (s, window):
             waiting = s.pixels(window, self.IDC_KEY_PRESSED)
             s.keys("F5")
             kvo_e2e.wait_until(lambda: s.pixels(window, self.IDC_KEY_PRESSED) != waiting, "the key is drawn")
             s.screenshot(window, "media-centre-test-en")
-            s.click(window, IDC_PASS)
-            self.assertOutcome(s, 0, "PASS")
-            self.assertEqual(s.settings(), before)
-
-    def test_fail_and_cancel(self):
-        with self.session("--test", "MediaCenterKeyboardTest") as s:
-            s.click(s.window(), IDC_FAIL)
-            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
-        self.photograph_in_german_and_japanese("MediaCenterKeyboardTest", "media-centre-test")
 
 
 class KeyboardLayoutTest(AcceptanceTest):
-    # Keys of the standard picture: a key's control id is its scan code.
-    KEY_A, KEY_D, KEY_NUM_0 = 0x1E, 0x20, 0x52
-
     def test_pass_waits_for_every_key_of_the_standard_keyboard(self):
-        session = self.session("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true")
-        before = session.settings()
-        with session as s:
-            window = s.window()
-            s.focus(window)
+        # Every lock key is pressed once; the module puts them back.
+        with self.passed("--test", "KeyboardLayoutTest", "--param", "bEnablePassAfterAllPressed=true") as (s, window):
             s.screenshot(window, "layout-test-en")
             self.assertFalse(s.control_state(window, IDC_PASS, "enabled"))
             s.keys(*kvo_e2e.KEYS_104[:-1])  # the last two are Num 0 and Num Del
-            kvo_e2e.wait_until(lambda: not s.has_control(window, self.KEY_NUM_0), "Num 0 leaves the picture")
+            kvo_e2e.wait_until(lambda: not s.has_control(window, KEY_NUM_0), "Num 0 leaves the picture")
             s.screenshot(window, "layout-test-one-key-left")
             self.assertFalse(s.control_state(window, IDC_PASS, "enabled"))
             s.keys(kvo_e2e.KEYS_104[-1])
             kvo_e2e.wait_until(lambda: s.control_state(window, IDC_PASS, "enabled"), "Pass after the last key")
             s.screenshot(window, "layout-test-all-pressed")
-            s.click(window, IDC_PASS)
-            self.assertOutcome(s, 0, "PASS")
-            # Every lock key was pressed once; the module puts them back.
-            self.assertEqual(s.settings(), before)
 
     def test_every_keyboard_type_is_chosen_from_the_keyboard(self):
         with self.session("--test", "KeyboardLayoutTest") as s:
-            window = s.window()
-            s.focus(window)
+            window = self.focused(s)
             shown = []
             for index, steps in enumerate([["Up"] * 8] + [["Down"]] * 5):
                 s.chord("Alt_L", "Down")
@@ -143,51 +162,26 @@ class KeyboardLayoutTest(AcceptanceTest):
                 s.screenshot(window, f"layout-type-{index}")
             self.assertEqual(len(set(shown)), 6, shown)
             s.click(window, IDC_ABORT)
-            self.assertOutcome(s, 2, "USERABORTED")
-
-    def test_fail_by_button_and_by_shortcut(self):
-        with self.session("--test", "KeyboardLayoutTest") as s:
-            s.click(s.window(), IDC_FAIL)
-            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
-        with self.session("--test", "KeyboardLayoutTest") as s:
-            s.focus(s.window())
-            s.chord("Alt_L", "f")
-            # The page reports the operator's verdict, then the frame does.
-            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail", "UserClickedFail"])
-
-    def test_the_hosts_stop_request_and_the_close_box_abort(self):
-        with self.session("--test", "KeyboardLayoutTest", "--stop-after", "3") as s:
-            s.window()
-            self.assertOutcome(s, 2, "USERABORTED")
-        with self.session("--test", "KeyboardLayoutTest") as s:
-            s.close_box(s.window())
-            self.assertOutcome(s, 2, "USERABORTED")
-
-    def test_german_and_japanese_texts(self):
-        self.photograph_in_german_and_japanese("KeyboardLayoutTest", "layout-test", ["a", "s", "d"],
-                                               lambda s, window: not s.has_control(window, self.KEY_D))
+            self.assertOutcome(s, *ABORTED)
 
     def test_the_next_test_of_the_process_gets_the_keyboard(self):
         # A test installs its hook only when none is installed, so a hook
         # left behind by the simple test would leave the layout test deaf.
         with self.session("--test", "SimpleKeyboardTest", "--test", "KeyboardLayoutTest") as s:
-            window = s.window()
-            s.focus(window)
+            window = self.focused(s)
             s.keys("a")
             s.click(window, IDC_PASS)
             # Both tests run in frames of the same title: the picture tells them apart.
-            kvo_e2e.wait_until(lambda: s.has_control(s.window(), self.KEY_A), "the layout test's picture")
-            window = s.window()
-            s.focus(window)
+            kvo_e2e.wait_until(lambda: s.has_control(s.window(), KEY_A), "the layout test's picture")
+            window = self.focused(s)
             s.keys("a")
-            kvo_e2e.wait_until(lambda: not s.has_control(window, self.KEY_A), "A leaves the picture")
+            kvo_e2e.wait_until(lambda: not s.has_control(window, KEY_A), "A leaves the picture")
             s.click(window, IDC_ABORT)
-            self.assertEqual(s.wait(), 2, s.output)
-            self.assertEqual([t["result"] for t in s.results()["tests"]], ["PASS", "USERABORTED"])
+            self.assertResults(s, 2, ["PASS", "USERABORTED"])
 
 
 class KeyboardInteractiveTest(AcceptanceTest):
-    def test_the_radio_buttons_switch_between_the_pages(self):
+    def test_the_radio_buttons_switch_between_the_pages_and_pass_is_the_frames(self):
         with self.session("--test", "KeyboardInteractiveTest") as s:
             window = s.window()
             self.assertTrue(s.has_control(window, IDC_KEYBOARD_TYPE), "the layout page first")
@@ -202,36 +196,9 @@ class KeyboardInteractiveTest(AcceptanceTest):
             s.click(window, IDC_SIMPLE_RADIO)
             kvo_e2e.wait_until(lambda: s.has_control(window, IDC_HISTORY), "the simple page again")
             self.assertEqual(s.control_text(window, IDC_HISTORY), "", "a fresh simple page")
-            s.click(window, IDC_ABORT)
-            self.assertOutcome(s, 2, "USERABORTED")
-
-    def test_pass_and_fail_are_the_frames_verdict_on_either_page(self):
-        with self.session("--test", "KeyboardInteractiveTest") as s:
-            s.click(s.window(), IDC_FAIL)
-            self.assertOutcome(s, 1, "FAIL", ["UserClickedFail"])
-        with self.session("--test", "KeyboardInteractiveTest") as s:
-            window = s.window()
-            s.click(window, IDC_SIMPLE_RADIO)
-            kvo_e2e.wait_until(lambda: s.has_control(window, IDC_HISTORY), "the simple page")
             s.keys("a")
             s.click(window, IDC_PASS)
-            self.assertOutcome(s, 0, "PASS")
-
-
-class EveryTestReportsAnInternalError(AcceptanceTest):
-    EVERY_TEST = [arg for test in ("KeyboardInteractiveTest", "KeyboardLayoutTest", "SimpleKeyboardTest",
-                                   "MediaCenterKeyboardTest") for arg in ("--test", test)]
-
-    def test_on_a_device_without_keyboard(self):
-        with self.session("--device-without-keyboard", *self.EVERY_TEST) as s:
-            self.assertEqual(s.wait(), 3, s.output)
-            self.assertEqual([t["result"] for t in s.results()["tests"]], ["INTERNALERROR"] * 4)
-
-    def test_without_a_display_no_dialog_can_be_created(self):
-        with self.session(*self.EVERY_TEST, environment={"DISPLAY": ""}) as s:
-            self.assertEqual(s.wait(), 3, s.output)
-            self.assertEqual([t["result"] for t in s.results()["tests"]], ["INTERNALERROR"] * 4)
-            self.assertEqual(s.log().count("Failed to load dialog!"), 4)
+            self.assertOutcome(s, *PASSED)
 
 
 if __name__ == "__main__":

@@ -6,11 +6,10 @@ verdict --fail-on-chatter gives, and the usage errors of the new options.
 Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 build. Reports and pictures stay in <build>/acceptance/evidence/<case>/.
 """
+import functools
 import os
 import pathlib
-import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[6] / "tools" / "e2e"))
@@ -19,11 +18,8 @@ import kvo_e2e  # noqa: E402
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 IDC_PASS, IDC_FAIL = 1255, 1256
 TYPED = {0x1E: "a", 0x1F: "s", 0x20: "d", 0x21: "f", 0x22: "g"}
-
-
-def xdotool(*commands):
-    """One xdotool for a whole sequence: no process start between its events."""
-    subprocess.run(["xdotool", *commands], check=True, timeout=30)
+# One xdotool for a whole sequence: no process start between its events.
+xdotool = functools.partial(kvo_e2e.run, "xdotool")
 
 
 class Evidence(unittest.TestCase):
@@ -68,8 +64,7 @@ class Evidence(unittest.TestCase):
         self.assertFalse(set(TYPED) & {k["key"] for k in left})
         self.assertEqual(seen["picture"], "KeyboardLayoutTest-keyboard.png")
         # Kept with the outputs to be looked at; here its fills: keys left red, keys pressed pale.
-        colours = subprocess.run(["convert", str(s.results_dir / seen["picture"]), "-format", "%c", "histogram:info:-"],
-                                 check=True, capture_output=True, text=True).stdout
+        colours = kvo_e2e.run("convert", str(s.results_dir / seen["picture"]), "-format", "%c", "histogram:info:-").stdout
         self.assertIn("#D32F2F", colours)
         self.assertIn("#F0F0F0", colours)
         for line in ("  not pressed: Esc, F1, F2, ", "  chatter: a 1x, shortest ", "  still down at end: g"):
