@@ -96,16 +96,12 @@ class JapaneseDisplay:
 
 def wine_identifiers(display, codes):
     # What Wine makes of these X keys, as the layout test's hook sees them.
-    probe = BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe"
-    process = subprocess.Popen(["wine", str(probe), "message"], stdout=subprocess.PIPE, text=True)
-    assert process.stdout.readline().strip() == "ready"
-    window = kvo_e2e.run("xdotool", "search", "--onlyvisible", "--name", "^key capture$").stdout.split()[-1]
-    subprocess.run(["xdotool", "windowfocus", "--sync", window])
-    xtest = XTest(display)
-    for code in codes + [keycode(0x01)]:  # Escape's release ends the probe
-        xtest.tap(code, 0.3)
-    output, _ = process.communicate(timeout=30)
-    presses = [int(line.split()[1]) for line in output.splitlines() if line.startswith("1 ")]
+    def press():
+        xtest = XTest(display)
+        for code in codes + [keycode(0x01)]:  # Escape's release ends the probe
+            xtest.tap(code, 0.3)
+    output = kvo_e2e.capture_keys(BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe", "message", press)
+    presses = [int(line.split()[1]) for line in output if line.startswith("1 ")]
     return presses[-len(codes) - 1:-1]  # Escape comes last
 
 

@@ -4,10 +4,12 @@ KeyCaptureProbe and checks what each handler reported, line by line.
 Usage: key_capture_check.py <KeyCaptureProbe.exe>
 Needs the display and Wine prefix of tools/wine-session.sh.
 """
+import itertools
 import re
-import subprocess
 import sys
 import time
+
+import kvo_e2e
 
 # What the unit tests promise, as Wine delivers it. A run of identical lines
 # (auto-repeat) counts once. Scan codes are decimal; "." in a name matches
@@ -38,7 +40,7 @@ AUTO_REPEAT_HOLD_SECONDS = 1.2
 
 
 def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, capture_output=True, timeout=30)
+    kvo_e2e.run("xdotool", *args)
 
 
 def type_keys():
@@ -57,21 +59,7 @@ def type_keys():
 
 
 def capture(probe, kind):
-    process = subprocess.Popen(["wine", probe, kind], stdout=subprocess.PIPE, text=True)
-    try:
-        if process.stdout.readline().strip() != "ready":
-            raise AssertionError(f"{kind}: the probe did not start")
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^key capture$"],
-                                check=True, capture_output=True, text=True, timeout=30).stdout.split()[-1]
-        xdotool("windowfocus", "--sync", window)
-        type_keys()
-        output, _ = process.communicate(timeout=60)
-    finally:
-        if process.poll() is None:
-            process.kill()
-    if process.returncode != 0:
-        raise AssertionError(f"{kind}: the probe exited with {process.returncode}")
-    lines = [line.strip() for line in output.splitlines() if line.strip()]
+    lines = kvo_e2e.capture_keys(probe, kind, type_keys)
     # The checked keys start at the first press of "a"; what came before is
     # the warm-up key and Wine's lock-key sync.
     first = next((i for i, line in enumerate(lines) if line.startswith("1 30 ")), 0)
@@ -90,12 +78,9 @@ def main():
         print(f"{kind}: {'ok' if ok else 'MISMATCH'}")
         if not ok:
             failures += 1
-            for i in range(max(len(got), len(expected))):
-                e = expected[i] if i < len(expected) else "-"
-                g = got[i] if i < len(got) else "-"
+            for e, g in itertools.zip_longest(expected, got, fillvalue="-"):
                 print(f"  expected {e!r:28} got {g!r}")
     return 1 if failures else 0
-
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -7,6 +7,7 @@ screen and how the keyboard settings stand. The caller provides the display
 and the Wine prefix (tools/wine-session.sh).
 """
 import atexit
+import functools
 import json
 import os
 import pathlib
@@ -88,12 +89,28 @@ class WindowProbe:
             self.process.wait()
 
 
-_probes = {}
-
-
+@functools.cache
 def window_probe(build_dir):
-    program = pathlib.Path(build_dir) / "tools/e2e/WindowProbe.exe"
-    return _probes.setdefault(program, WindowProbe(program))
+    return WindowProbe(pathlib.Path(build_dir) / "tools/e2e/WindowProbe.exe")
+
+
+def capture_keys(probe, kind, press):
+    """KeyCaptureProbe.exe with its `kind` of hook: press() types into its
+    window, Escape's release ends it; the lines it printed."""
+    process = subprocess.Popen(["wine", str(probe), kind], stdout=subprocess.PIPE, text=True)
+    try:
+        if process.stdout.readline().strip() != "ready":
+            raise E2EError(f"{kind}: the probe did not start")
+        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^key capture$").stdout.split()[-1]
+        run("xdotool", "windowfocus", "--sync", window)
+        press()
+        output, _ = process.communicate(timeout=60)
+    finally:
+        if process.poll() is None:
+            process.kill()
+    if process.returncode != 0:
+        raise E2EError(f"{kind}: the probe exited with {process.returncode}")
+    return [line.strip() for line in output.splitlines() if line.strip()]
 
 
 def windows_path(path):

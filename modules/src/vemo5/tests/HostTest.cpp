@@ -69,6 +69,29 @@ TestResult runUntilStopped(const DiagDevice&) {
     g_calls.push_back("Stopped after " + std::to_string(polls));
     return TestResult::USERABORTED();
 }
+TestResult g_observedResult = TestResult::PASS();
+TestResult runObserving(const DiagDevice&) {
+    Observations o;
+    o.chatter = {{30, "A", 1, 6.1}};
+    o.chatterThresholdMs = DiagModule::chatterThresholdMs();
+    o.picturePng = {0x89, 'P', 'N', 'G'};
+    DiagModule::recordObservations(o);
+    return g_observedResult;
+}
+
+// What Wine cannot show: SMBIOS facts (a system structure alone: no BIOS, no
+// serial number) and a keyboard's USB ids beside one without.
+class FakeMachine : public MachineSource {
+public:
+    std::vector<std::uint8_t> smbiosTable() const override {
+        return {0, 3, 4, 0, 18, 0, 0, 0, 1, 8, 0, 0, 1, 2, 0, 0, 'H', 'P', 0, 'E', 'l', 'i', 't', 'e', 0, 0};
+    }
+    std::string windowsVersion() const override { return "10.0.19045"; }
+    std::vector<std::string> keyboardDeviceNames() const override {
+        return {R"(\\?\hid#vid_046d&pid_c31c&mi_00)", R"(\\?\HID#VID_XYZW&PID_12)"};
+    }
+};
+
 class HostTest : public ::testing::Test {
 protected:
     HostTest() {
@@ -79,10 +102,11 @@ protected:
 
     // Runs a fresh host on `arguments`, as a module that registers these tests would.
     int run(std::vector<std::string> arguments, ModuleCallback init = moduleInit, ModuleCallback exit = moduleExit) {
-        m_host = std::make_unique<Host>(m_texts.path("none"), m_probe);  // the texts only where asked for
+        m_host = std::make_unique<Host>(m_texts.path("none"), m_probe, m_machine);  // the texts only where asked for
         const std::pair<const char*, RunFunction> tests[] = {{"Passing", runPass},     {"Failing", runFail},
                                                              {"Aborting", runAbort},   {"ThrowsKvo", runThrowsKvo},
-                                                             {"UntilStopped", runUntilStopped}};
+                                                             {"UntilStopped", runUntilStopped},
+                                                             {"Observing", runObserving}};
         for (const auto& [name, function] : tests) m_host->registry().createTest(name, function);
         g_passing = m_host->registry().tests().front();
         g_event = m_host->registry().createEvent("UserClickedFail");
@@ -104,6 +128,7 @@ protected:
     vemo5::testing::TempFolder m_texts;
     std::optional<vemo5::testing::TempFolder> m_results;
     FakeStopProbe m_probe;
+    FakeMachine m_machine;
     std::unique_ptr<Host> m_host;
     std::ostringstream m_out, m_err;
 };
@@ -194,7 +219,7 @@ TEST_F(HostTest, ListVersionAndHelpPrintTheirTextAndRunNoTest) {
     EXPECT_EQ(0, run({"--list"}));
     EXPECT_EQ((Calls{"init", "exit"}), g_calls);
     EXPECT_EQ("Tests:\n  Passing\n    bFlag BOOLEAN default \"false\"\n  Failing\n  Aborting\n  ThrowsKvo\n"
-              "  UntilStopped\nParameters:\n  bFlag BOOLEAN default \"false\" per-test\n"
+              "  UntilStopped\n  Observing\nParameters:\n  bFlag BOOLEAN default \"false\" per-test\n"
               "  szText STRING default \"default\" module-wide\n  szFixed STRING default \"\" module-wide fixed\n"
               "Events:\n  UserClickedFail\n",
               m_out.str());
@@ -204,4 +229,32 @@ TEST_F(HostTest, ListVersionAndHelpPrintTheirTextAndRunNoTest) {
     EXPECT_EQ(usageText("kvorkeyboard.mlx"), m_out.str());
     EXPECT_TRUE(g_calls.empty());
     EXPECT_FALSE(reported());
+}
+
+TEST_F(HostTest, TheMachineThePictureAndAVerdictFailedOnChatterReachTheReports) {
+    EXPECT_EQ(0, run({"--test", "Observing", "--chatter-ms", "1000"}));
+    const auto json = [this] { return m_results->read("results.json"); };
+    EXPECT_NE(std::string::npos, json().find(R"(  "machine": {
+    "manufacturer": "HP",
+    "productName": "Elite",
+    "windowsVersion": "10.0.19045",
+    "keyboards": [
+      {"deviceName": "\\\\?\\hid#vid_046d&pid_c31c&mi_00", "vendorId": "046D", "productId": "C31C"},
+      {"deviceName": "\\\\?\\HID#VID_XYZW&PID_12"}
+    ]
+  },
+  "exitCode": 0,)")) << json();
+    EXPECT_NE(std::string::npos, json().find("\"chatterThresholdMs\": 1000,"));
+    EXPECT_EQ("\x89PNG", m_results->read("Observing-keyboard.png"));
+    EXPECT_NE(std::string::npos,
+              m_results->read("results.xml").find("<property name=\"machine.productName\" value=\"Elite\"/>"));
+
+    EXPECT_EQ(1, run({"--test", "Observing", "--fail-on-chatter", "--chatter-ms", "1"}));
+    EXPECT_EQ(0u, m_out.str().find("FAIL Observing 0.000 s: chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\n"));
+    EXPECT_NE(std::string::npos, json().find("\"reason\": \"chatter: A 1x, shortest 6.1 ms (--fail-on-chatter)\""));
+    g_observedResult = TestResult::USERABORTED();
+    EXPECT_EQ(2, run({"--test", "Observing", "--fail-on-chatter"}));
+    g_observedResult = TestResult::PASS();
+    EXPECT_EQ(0, run({"--test", "Observing"}));
+    EXPECT_NE(std::string::npos, json().find("\"chatterThresholdMs\": 30,"));
 }
