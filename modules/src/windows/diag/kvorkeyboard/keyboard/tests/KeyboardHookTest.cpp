@@ -2,8 +2,6 @@
 // and removes each hook, what reaches the test and what the next hook.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <set>
 #include <stdexcept>
 #include <tuple>
 #include <vector>
@@ -70,59 +68,44 @@ TEST_F(KeyboardHookTest, OnlyTheFirstInstallerOwnsTheHookAndItGoesExactlyOnce) {
     EXPECT_TRUE(KeyboardHook::install(second, false));
 }
 
-TEST_F(KeyboardHookTest, ARefusedHookIsLoggedAndTheNextInstallTriesAgain) {
-    kvo::ScopedLogCapture capture(1);
-    env.hooks.refuse = {WH_KEYBOARD_LL}, env.hooks.lastError = 5;
-    EXPECT_FALSE(KeyboardHook::install(first, false));
-    EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"), std::vector<std::string>{"5:Failed to install hook with error 5"});
-    const KeyboardHook threadLocal = KeyboardHook::install(first, true);
-    EXPECT_EQ(asInstalled(env.hooks.installed.at(0)),
-              std::make_tuple(WH_KEYBOARD, &KeyboardHookProc, HINSTANCE{}, env.hooks.threadId));
-}
-
-class FilterHooksTest : public ::testing::Test {
-protected:
-    LRESULT lowLevel(DWORD vk, DWORD flags, std::initializer_list<int> held) {
-        for (int key : held) env.keyboard.press(key);
-        KBDLLHOOKSTRUCT event{vk, 0, flags, 0, 0};
-        const LRESULT result = LowLevelKeyboardProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event));
-        for (int key : held) env.keyboard.release(key);
-        return result;
-    }
-    std::set<HHOOK> removed() const { return {env.hooks.removed.begin(), env.hooks.removed.end()}; }
-    ScopedHookEnvironment env;
-};
-
-TEST_F(FilterHooksTest, EachOwnerRemovesTheHooksItInstalledAndNoOthersAndRefusedOnesAreLogged) {
-    std::optional<FilterHooks> older(std::in_place);
-    { FilterHooks newer; }
+// The combinations are TaskSwitchRules' table; here, how the procedures are
+// installed, that they sample each key they need and pass on what they let through.
+TEST_F(KeyboardHookTest, FilterHooksSwallowAppCommandsAndTaskSwitchKeys) {
+    const FilterHooks filters;
     const auto& hooks = env.hooks.installed;
     EXPECT_EQ(asInstalled(hooks.at(0)), std::make_tuple(WH_SHELL, &ShellProc, HINSTANCE{}, env.hooks.threadId));
     EXPECT_EQ(asInstalled(hooks.at(1)),
               std::make_tuple(WH_KEYBOARD_LL, &LowLevelKeyboardProc, env.hooks.instance, DWORD{0}));
-    EXPECT_EQ(removed(), (std::set<HHOOK>{hooks.at(2).handle, hooks.at(3).handle}));
-    older.reset();
-    EXPECT_EQ(removed().size(), 4u);
+    EXPECT_EQ(ShellProc(HSHELL_APPCOMMAND, 0, 0), 1);
+    EXPECT_EQ(ShellProc(HSHELL_WINDOWCREATED, 9, 10), env.hooks.nextHookResult);
+    // Ctrl+Esc, Alt+Shift+Esc; Alt is the event's flag, not a held Alt key.
+    const struct { DWORD vk, flags; std::vector<int> held; LRESULT result; } keys[] = {
+        {VK_ESCAPE, 0, {VK_CONTROL}, 1}, {VK_LSHIFT, LLKHF_ALTDOWN, {VK_SHIFT, VK_ESCAPE}, 1},
+        {VK_TAB, 0, {VK_MENU}, env.hooks.nextHookResult}};
+    for (const auto& k : keys) {
+        for (int key : k.held) env.keyboard.press(key);
+        KBDLLHOOKSTRUCT event{k.vk, 0, k.flags, 0, 0};
+        EXPECT_EQ(LowLevelKeyboardProc(HC_ACTION, WM_KEYDOWN, reinterpret_cast<LPARAM>(&event)), k.result) << k.vk;
+        for (int key : k.held) env.keyboard.release(key);
+    }
+    env.keyboard.press(VK_CONTROL);
+    EXPECT_EQ(LowLevelKeyboardProc(-1, WM_KEYDOWN, 0), env.hooks.nextHookResult);  // not HC_ACTION: unread
+}
+
+// A refused hook is logged, and a later install tries again.
+TEST_F(KeyboardHookTest, RefusedHooksAreLogged) {
     kvo::ScopedLogCapture capture(1);
     env.hooks.refuse = {WH_SHELL, WH_KEYBOARD_LL}, env.hooks.lastError = 1428;
     { FilterHooks refused; }
+    EXPECT_FALSE(KeyboardHook::install(first, false));
     EXPECT_EQ(logLines(capture, "kvorkeyboard.HookKeyboardHandler"),
               (std::vector<std::string>{"3:Failed to install ShellProc hook, so all media buttons will not be blocked",
                                         "3:Failed to install LowLevelKeyboardProc with error 1428"}));
-}
-
-// The combinations themselves are TaskSwitchRules' table; here, that the
-// procedures sample each key they need and pass on what they let through.
-TEST_F(FilterHooksTest, ApplicationCommandsAndTaskSwitchKeysAreSwallowedAndTheRestPassed) {
-    EXPECT_EQ(ShellProc(HSHELL_APPCOMMAND, 0, 0), 1);
-    EXPECT_EQ(lowLevel(VK_ESCAPE, 0, {VK_CONTROL}), 1);                       // Ctrl+Esc
-    EXPECT_EQ(lowLevel(VK_LSHIFT, LLKHF_ALTDOWN, {VK_SHIFT, VK_ESCAPE}), 1);  // Alt+Shift+Esc
-    EXPECT_EQ(env.hooks.forwarded, 0);
-    EXPECT_EQ(ShellProc(HSHELL_WINDOWCREATED, 9, 10), env.hooks.nextHookResult);
-    // Alt is the event's flag, not the key state: a held Alt key without the flag does not count.
-    EXPECT_EQ(lowLevel(VK_TAB, 0, {VK_MENU}), env.hooks.nextHookResult);
-    env.keyboard.press(VK_CONTROL);
-    EXPECT_EQ(LowLevelKeyboardProc(-1, WM_KEYDOWN, 0), env.hooks.nextHookResult);  // not HC_ACTION: unread
+    EXPECT_EQ(logLines(capture, "kvorkeyboard.KeyboardHook"),
+              std::vector<std::string>{"5:Failed to install hook with error 1428"});
+    const KeyboardHook threadLocal = KeyboardHook::install(first, true);
+    EXPECT_EQ(asInstalled(env.hooks.installed.at(0)),
+              std::make_tuple(WH_KEYBOARD, &KeyboardHookProc, HINSTANCE{}, env.hooks.threadId));
 }
 
 }  // namespace

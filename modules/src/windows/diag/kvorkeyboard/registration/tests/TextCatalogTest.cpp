@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <string>
 
 #include "registration/LocalizedStrings.h"
@@ -21,12 +22,9 @@ vemo5::TestResult run(const vemo5::DiagDevice&) { return vemo5::TestResult::PASS
 
 // The shortcut letters a text tells the operator to press ("Alt+F", not "Alt+Fin").
 std::string shortcutsIn(const std::string& text) {
+    static const std::regex shortcut("Alt\\+([PFXS])(?![A-Za-z])");
     std::string letters;
-    for (std::size_t at = text.find("Alt+"); at != std::string::npos; at = text.find("Alt+", at + 1)) {
-        const char letter = at + 4 < text.size() ? text[at + 4] : '\0', after = at + 5 < text.size() ? text[at + 5] : ' ';
-        if (std::string("PFXS").find(letter) != std::string::npos && !std::isalpha(static_cast<unsigned char>(after)))
-            letters += letter;
-    }
+    for (std::sregex_iterator m(text.begin(), text.end(), shortcut), end; m != end; ++m) letters += (*m)[1].str();
     return letters;
 }
 
