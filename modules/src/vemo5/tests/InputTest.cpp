@@ -29,6 +29,10 @@ TEST(CommandLine, TheFirstBadArgumentIsNamedPrintably) {
         {{"--stop-after", "-1"}, "--stop-after needs a number of seconds, got \"-1\""},
         {{"--stop-after", "inf"}, "--stop-after needs a number of seconds, got \"inf\""},
         {{"--help=yes"}, "--help takes no value"},
+        {{"--chatter-ms", "0"}, "--chatter-ms needs a number from 1 to 1000, got \"0\""},
+        {{"--chatter-ms=1001"}, "--chatter-ms needs a number from 1 to 1000, got \"1001\""},
+        {{"--chatter-ms", "ten"}, "--chatter-ms needs a number from 1 to 1000, got \"ten\""},
+        {{"--fail-on-chatter=1"}, "--fail-on-chatter takes no value"},
         {{std::string("\0--help", 7)}, "unknown option \"\\x00--help\""},
         {{"--test", "A\x1b[2J\r\x7f"}, "unknown test \"A\\x1b[2J\\x0d\\x7f\""},
         {{"--language", "d\xC3\xA4\xFF\xC2\x9B\xED\xA0\x80"},  // a UTF-16 surrogate written as UTF-8 is no text
