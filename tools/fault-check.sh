@@ -94,8 +94,9 @@ for i in "${!ids[@]}"; do
     if ! cmake --build "$dir" --target ${targets[$i]} >"$log/${ids[$i]}.build" 2>&1; then
         result="**INVALID**: it does not compile (a fault must build and run)"; missed=$((missed + 1))
     elif ! ctest --test-dir "$dir" -R "${patterns[$i]}" --timeout 120 >"$log/${ids[$i]}.test" 2>&1; then
-        result=$(grep -oE '[0-9]+ - [^ ]+ \(' "$log/${ids[$i]}.test" | sed -E 's/^[0-9]+ - //; s/ \($//' |
-                 head -n 3 | paste -sd, - | sed 's/,/, /g')
+        # CTest's list of failures; a parameterised test's name is followed by its parameter.
+        result=$(grep -oE '^[[:space:]]+[0-9]+ - [^ ]+ .*\(Failed|Timeout\)$' "$log/${ids[$i]}.test" |
+                 sed -E 's/^[[:space:]]+[0-9]+ - ([^ ]+) .*/\1/' | head -n 3 | paste -sd, - | sed 's/,/, /g')
         [ -n "$result" ] || result="a failing test run (see $log/${ids[$i]}.test)"
     fi
     git checkout -q -- "$f"; restore=""

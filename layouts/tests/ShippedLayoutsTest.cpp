@@ -1,9 +1,9 @@
-// The shipped libraries as Windows reads them, the way the layout test does:
-// mapped as data files, string 1 for the name, and every picture (one per
-// language) created without a dialog procedure. Each key window must stand
-// where its drawing puts it, with the drawing's identifier and legend. This
-// also proves what the writer's own tests leave to Windows: the dialogs and
-// the name the resource directory leads to.
+// The shipped libraries as Windows reads them, through the layout test's own
+// system calls: mapped as data files, string 1 for the name, and every picture
+// (one per language) created without a dialog procedure. Each key window must
+// stand where its drawing puts it, with the drawing's identifier and legend.
+// This also proves what the writer's own tests leave to Windows: the dialogs
+// and the name the resource directory leads to.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include "LayoutSource.h"
 #include "Text.h"
 #include "afx/ScopedWin.h"
+#include "layout/Win32LayoutSystem.h"
 
 namespace fs = std::filesystem;
 using namespace kblmake;
@@ -38,23 +39,19 @@ TEST_P(ShippedLayout, EveryPictureCreatesItsKeysWhereTheDrawingPutsThem) {
     ASSERT_FALSE(diagnostics.hasErrors()) << formatDiagnostic(diagnostics.list().front());
     const std::wstring file =
         L"Z:" KVO_LAYOUT_LIBRARIES L"/" + fs::u8path(GetParam()).stem().wstring() + L".kbl";
-    afx::ScopedLibrary library(LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    kvorkeyboard::Win32LayoutSystem system;
+    const kvorkeyboard::LayoutLibrary library(system.mapLibrary(kvo::String(file)), {&system});
     ASSERT_TRUE(library) << GetLastError();
-
-    wchar_t name[64] = {};
-    LoadStringW(library.get(), 1, name, 64);
-    EXPECT_EQ(reinterpret_cast<const char16_t*>(name), toUtf16(source.english.name));
+    EXPECT_EQ(system.libraryName(library.get()).toUtf8(), source.english.name);
 
     afx::ScopedWindow parent(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1000, 400, nullptr, nullptr,
                                              GetModuleHandleW(nullptr), nullptr));
     ShowWindow(parent.get(), SW_SHOWNOACTIVATE);  // keys count as unpressed while visible
     for (const LanguagePicture& expected : languagePictures(source)) {
         SCOPED_TRACE(expected.language);
-        HRSRC resource = FindResourceExW(library.get(), RT_DIALOG, MAKEINTRESOURCEW(2), expected.language);
-        ASSERT_NE(resource, nullptr);
-        auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LockResource(LoadResource(library.get(), resource)));
-        afx::ScopedWindow picture(
-            CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, parent.get(), nullptr, 0));
+        const DLGTEMPLATE* dialogTemplate = system.findPicture(library.get(), expected.language);
+        ASSERT_NE(dialogTemplate, nullptr);
+        const kvorkeyboard::PictureWindow picture(system.createPicture(dialogTemplate, parent.get()), {&system});
         ASSERT_TRUE(picture) << GetLastError();
         for (const DialogControl& control : expected.controls) {
             HWND key = GetDlgItem(picture.get(), control.id);
