@@ -45,30 +45,19 @@ endfunction()
 # kvo_add_layouts(<folder>): a library for every drawing <folder>/<Name>.json,
 # written to <build>/layouts/<Name>.kbl by kblmake, with the pictures of its
 # language files <Name>.<tag>.json. No list to keep: a new drawing is built
-# once CMake sees it. Sets KVO_LAYOUT_FILES (the libraries) and KVO_KBLMAKE (the
-# kblmake that wrote them) in the caller's
-# scope; the target kvo_layouts builds them all, and a test checks them
-# together.
+# once CMake sees it. Sets KVO_LAYOUT_FILES (the libraries) and KVO_KBLMAKE
+# (the kblmake that wrote them) in the caller's scope; the target kvo_layouts
+# builds them all, and a test checks them together.
 function(kvo_add_layouts folder)
     kvo_host_kblmake(kblmake kblmake_target)
     file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.json)
-    set(drawings)
-    foreach(source IN LISTS sources)
-        get_filename_component(file ${source} NAME)
-        if(file MATCHES "^[^.]+\\.json$")
-            list(APPEND drawings ${source})
-        endif()
-    endforeach()
+    set(drawings ${sources})
+    list(FILTER drawings INCLUDE REGEX "/[^./]+\\.json$")
     set(libraries)
     foreach(drawing IN LISTS drawings)
         get_filename_component(name ${drawing} NAME_WE)
-        set(languages)
-        foreach(source IN LISTS sources)
-            get_filename_component(file ${source} NAME)
-            if(file MATCHES "^${name}\\.[^.]+\\.json$")
-                list(APPEND languages ${source})
-            endif()
-        endforeach()
+        set(languages ${sources})
+        list(FILTER languages INCLUDE REGEX "/${name}\\.[^./]+\\.json$")
         set(library ${CMAKE_BINARY_DIR}/layouts/${name}.kbl)
         add_custom_command(OUTPUT ${library}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/layouts
