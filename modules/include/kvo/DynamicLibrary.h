@@ -1,15 +1,13 @@
 #pragma once
 // A library loaded at run time for an API that may be missing on a machine.
 #include "kvo/String.h"
+#include "kvo/UniqueHandle.h"
 
 namespace kvo {
 
 class DynamicLibrary {
 public:
     explicit DynamicLibrary(String fileName) : m_fileName(std::move(fileName)) {}
-    ~DynamicLibrary();
-    DynamicLibrary(const DynamicLibrary&) = delete;
-    DynamicLibrary& operator=(const DynamicLibrary&) = delete;
 
     // True once the library is loaded; loading twice keeps the first handle.
     [[nodiscard]] bool load();
@@ -17,8 +15,14 @@ public:
     void* getSymbol(const char* name) const;
 
 private:
+    struct LoadedLibrary {
+        using Handle = void*;
+        static Handle invalid() noexcept { return nullptr; }
+        static void close(Handle handle) noexcept;
+    };
+
     String m_fileName;
-    void* m_handle = nullptr;
+    UniqueHandle<LoadedLibrary> m_handle;
 };
 
 }  // namespace kvo

@@ -4,18 +4,18 @@
 
 namespace kvo {
 
-DynamicLibrary::~DynamicLibrary() {
-    if (m_handle != nullptr) FreeLibrary(static_cast<HMODULE>(m_handle));
+void DynamicLibrary::LoadedLibrary::close(Handle handle) noexcept {
+    FreeLibrary(static_cast<HMODULE>(handle));
 }
 
 bool DynamicLibrary::load() {
-    if (m_handle == nullptr) m_handle = LoadLibraryW(m_fileName.getUCS2Buffer());
-    return m_handle != nullptr;
+    if (!m_handle) m_handle.reset(LoadLibraryW(m_fileName.getUCS2Buffer()));
+    return static_cast<bool>(m_handle);
 }
 
 void* DynamicLibrary::getSymbol(const char* name) const {
-    if (m_handle == nullptr) return nullptr;
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(m_handle), name));
+    if (!m_handle) return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(m_handle.get()), name));
 }
 
 }  // namespace kvo
