@@ -8,9 +8,9 @@
 
 #include "../Host.h"
 #include "../Report.h"
-#include "TempFolder.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
+#include "kvo/testing/TempFolder.h"
 
 using namespace vemo5;
 
@@ -125,8 +125,8 @@ protected:
     bool reported() const { return !m_results->read("results.json").empty() || !m_results->read("results.xml").empty(); }
 
     kvo::ScopedLogCapture m_capture{3};
-    vemo5::testing::TempFolder m_texts;
-    std::optional<vemo5::testing::TempFolder> m_results;
+    kvo::testing::TempFolder m_texts;
+    std::optional<kvo::testing::TempFolder> m_results;
     FakeStopProbe m_probe;
     FakeMachine m_machine;
     std::unique_ptr<Host> m_host;
