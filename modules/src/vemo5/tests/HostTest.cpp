@@ -8,9 +8,9 @@
 
 #include "../Host.h"
 #include "../Report.h"
-#include "TempFolder.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
+#include "kvo/testing/TempFolder.h"
 
 using namespace vemo5;
 
@@ -125,8 +125,8 @@ protected:
     bool reported() const { return !m_results->read("results.json").empty() || !m_results->read("results.xml").empty(); }
 
     kvo::ScopedLogCapture m_capture{3};
-    vemo5::testing::TempFolder m_texts;
-    std::optional<vemo5::testing::TempFolder> m_results;
+    kvo::testing::TempFolder m_texts;
+    std::optional<kvo::testing::TempFolder> m_results;
     FakeStopProbe m_probe;
     FakeMachine m_machine;
     std::unique_ptr<Host> m_host;
@@ -135,7 +135,8 @@ protected:
 
 // Parameters exist only once init has created them, so bad parameter input
 // is found after init; exit then undoes what init did before the host gives up.
-// A usage error is one line; the host's own name the culprit printably.
+// A usage error is one line; the host's own name the culprit printably. The
+// listing, the version and the help run no test and write no report.
 TEST_F(HostTest, EachCommandLineCallsTheModuleAsItShouldAndEndsWithItsCode) {
     const std::string settings = m_texts.write("bench.ini", "[parameters]\nbFlag = no\nszText = from file\n");
     const std::string hostile = m_texts.write("hostile.ini", "[parameters]\nbFlag\x1b[2J = 1\n");
@@ -146,12 +147,13 @@ TEST_F(HostTest, EachCommandLineCallsTheModuleAsItShouldAndEndsWithItsCode) {
         int code;
         Calls calls;
         std::string message{};  // when given, all the error output
+        std::string output{};   // when given, all the standard output
         ModuleCallback init = moduleInit, exit = moduleExit;
     } cases[] = {
         {{"--test", "Aborting", "--test", "Passing", "--test", "Failing", "--test", "Aborting"}, 1,
          {"init", "Abort", passed, "Fail", "exit"}},
         {{"--stop-after", "0"}, 3, {"init", passed, "Fail", "Abort", "Stopped after 0", "exit"}},
-        {{"--test", "Passing"}, 3, initExit, "", moduleInitThrows},
+        {{"--test", "Passing"}, 3, initExit, "", "", moduleInitThrows},
         {{"--test", "UntilStopped", "--stop-after", "3"}, 2, {"init", "Stopped after 3", "exit"}},
         {{"--test", "UntilStopped", "--stop-after", "9", "--stop-file", "stop.now"}, 2, stopped},
         {{"--test", "UntilStopped"}, 2, {"init", "Stopped after 100", "exit"}},
@@ -171,6 +173,13 @@ TEST_F(HostTest, EachCommandLineCallsTheModuleAsItShouldAndEndsWithItsCode) {
          "--param: \"maybe\\xff\" is not a BOOLEAN value for parameter \"bFlag\" (true/false, 1/0, yes/no)"},
         {{"--settings", hostile}, 64, initExit, hostile + ": unknown parameter \"bFlag\\x1b[2J\""},
         {{"--list", "--param", "bNoSuch=1"}, 64, initExit},
+        {{"--list"}, 0, initExit, "",
+         "Tests:\n  Passing\n    bFlag BOOLEAN default \"false\"\n  Failing\n  Aborting\n  ThrowsKvo\n"
+         "  UntilStopped\n  Observing\nParameters:\n  bFlag BOOLEAN default \"false\" per-test\n"
+         "  szText STRING default \"default\" module-wide\n  szFixed STRING default \"\" module-wide fixed\n"
+         "Events:\n  UserClickedFail\n"},
+        {{"--list", "--version"}, 0, none, "", "5.0.000000001\n"},
+        {{"--help", "--list"}, 0, none, "", usageText("kvorkeyboard.mlx")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.front() + " " + c.arguments.back());
@@ -178,6 +187,10 @@ TEST_F(HostTest, EachCommandLineCallsTheModuleAsItShouldAndEndsWithItsCode) {
         EXPECT_EQ(c.calls, g_calls);
         const std::string err = m_err.str();
         EXPECT_EQ(c.message.empty() ? err : "kvorkeyboard.mlx: " + c.message + "\n", err);
+        if (!c.output.empty()) {
+            EXPECT_EQ(c.output, m_out.str());
+            EXPECT_FALSE(reported());
+        }
         if (c.code != exitcode::kUsage) continue;
         EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n')) << err;
         EXPECT_EQ("", m_out.str());
@@ -213,22 +226,6 @@ TEST_F(HostTest, TheRunRecordsResultsParametersEventsAndWhatThrew) {
     EXPECT_EQ(Calls{noKeyboard}, m_host->lastRun().moduleErrors);
     EXPECT_EQ(3, run({"--list"}, moduleInitThrows));
     EXPECT_EQ("kvorkeyboard.mlx: " + noKeyboard + "\n", m_err.str());
-}
-
-TEST_F(HostTest, ListVersionAndHelpPrintTheirTextAndRunNoTest) {
-    EXPECT_EQ(0, run({"--list"}));
-    EXPECT_EQ((Calls{"init", "exit"}), g_calls);
-    EXPECT_EQ("Tests:\n  Passing\n    bFlag BOOLEAN default \"false\"\n  Failing\n  Aborting\n  ThrowsKvo\n"
-              "  UntilStopped\n  Observing\nParameters:\n  bFlag BOOLEAN default \"false\" per-test\n"
-              "  szText STRING default \"default\" module-wide\n  szFixed STRING default \"\" module-wide fixed\n"
-              "Events:\n  UserClickedFail\n",
-              m_out.str());
-    EXPECT_EQ(0, run({"--list", "--version"}));
-    EXPECT_EQ("5.0.000000001\n", m_out.str());
-    EXPECT_EQ(0, run({"--help", "--list"}));
-    EXPECT_EQ(usageText("kvorkeyboard.mlx"), m_out.str());
-    EXPECT_TRUE(g_calls.empty());
-    EXPECT_FALSE(reported());
 }
 
 TEST_F(HostTest, TheMachineThePictureAndAVerdictFailedOnChatterReachTheReports) {

@@ -5,8 +5,8 @@
 #include "../CommandLine.h"
 #include "../SettingsFile.h"
 #include "../TextCatalog.h"
-#include "TempFolder.h"
 #include "kvo/Logging.h"
+#include "kvo/testing/TempFolder.h"
 
 using namespace vemo5;
 
@@ -68,7 +68,7 @@ TEST(SettingsFile, AMalformedFileNamesItsFirstBadLine) {
         EXPECT_EQ(c.error, settings.error) << c.text;
         EXPECT_TRUE(settings.values.empty()) << c.text;
     }
-    vemo5::testing::TempFolder folder;
+    kvo::testing::TempFolder folder;
     EXPECT_EQ("cannot read the settings file \"" + folder.path("none.ini") + "\"",
               readSettings(folder.path("none.ini")).error);
     EXPECT_EQ("cannot read the settings file \"" + folder.path() + "\"", readSettings(folder.path()).error);
@@ -83,7 +83,7 @@ TEST(TextCatalog, FallsBackToEnglishThenToTheIdAndLogsEachProblemOnce) {
             messages.push_back(entry.message.substr(entry.message.find(' ') + 1));
         return messages;
     };
-    vemo5::testing::TempFolder folder;
+    kvo::testing::TempFolder folder;
     folder.write("en.txt",
                  "msgPass = Pass\n[x]\nmsgFail = Fail\nk\x1b = 1\nk\x1b = 2\n\0# no\n; kept = [a] ; b # c\\n\\t\\\\n\n"s);
     folder.write("de.txt", "# Deutsch\nmsgPass = Bestanden\n");

@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <new>
-#include <stdexcept>
 
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"

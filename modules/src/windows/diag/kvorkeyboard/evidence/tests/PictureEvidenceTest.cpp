@@ -15,31 +15,24 @@ public:
 
 // A picture that was never on screen: a hidden window with three keys, the
 // second already pressed (hidden).
-class Picture : public ::testing::Test {
-protected:
-    Picture()
-        : m_picture(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr)) {
-        const struct {
-            int id;
-            const wchar_t* legend;
-            int left, width;
-        } keys[] = {{0x1E, L"A", 10, 30}, {0x1F, L"S", 50, 30}, {0x11C, L"Num\nEnter", 90, 60}};
-        for (const auto& key : keys)
-            m_keys.push_back(::CreateWindowExW(
-                0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER, key.left, 10, key.width, 30,
-                m_picture.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
-        ::ShowWindow(m_keys[1], SW_HIDE);
-    }
-
-    afx::ScopedWindow m_picture;
-    std::vector<HWND> m_keys;
-};
-
-TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnEvenNeverShown) {
+TEST(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnEvenNeverShown) {
+    const afx::ScopedWindow picture(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr));
+    const struct {
+        int id;
+        const wchar_t* legend;
+        int left, width;
+    } keys[] = {{0x1E, L"A", 10, 30}, {0x1F, L"S", 50, 30}, {0x11C, L"Num\nEnter", 90, 60}};
+    std::vector<HWND> windows;
+    for (const auto& key : keys)
+        windows.push_back(::CreateWindowExW(0, L"STATIC", key.legend, WS_CHILD | WS_VISIBLE | SS_CENTER | WS_BORDER,
+                                            key.left, 10, key.width, 30, picture.get(),
+                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)), nullptr, nullptr));
+    ::ShowWindow(windows[1], SW_HIDE);
     FakeClock clock;
     {
         RunEvidence evidence(clock);
-        notePictureAtEnd(m_picture.get(), m_keys);
+        notePictureAtEnd(picture.get(), windows);
         const vemo5::Observations observations = evidence.observations();
         std::string listed;
         for (const vemo5::PictureKey& key : observations.keysNotPressed.value())
@@ -48,8 +41,8 @@ TEST_F(Picture, TheRemainingKeysAreListedInPictureOrderAndDrawnEvenNeverShown) {
         // Its fills, keys left red and keys pressed pale, are looked at end to end.
         EXPECT_FALSE(observations.picturePng.empty());
         // With every key pressed, nothing is left and nothing drawn.
-        for (HWND key : m_keys) ::ShowWindow(key, SW_HIDE);
-        notePictureAtEnd(m_picture.get(), m_keys);
+        for (HWND key : windows) ::ShowWindow(key, SW_HIDE);
+        notePictureAtEnd(picture.get(), windows);
         EXPECT_EQ(0u, evidence.observations().keysNotPressed.value().size());
         EXPECT_TRUE(evidence.observations().picturePng.empty());
     }

@@ -56,10 +56,15 @@ protected:
         DialogTest::SetUp();
         ASSERT_TRUE(frame.Create(IDD_INTERACTIVE_TEST));
     }
+    // Every page fills the frame's test area.
     void open(UINT templateId) {
         page = std::make_unique<Page>();
         ASSERT_TRUE(page->Create(templateId, frame.GetDlgItem(IDC_TEST_AREA)));
         page->ShowWindow(SW_SHOW);
+        RECT area, hosted;
+        GetClientRect(frame.GetDlgItem(IDC_TEST_AREA)->m_hWnd, &area);
+        GetClientRect(page->m_hWnd, &hosted);
+        EXPECT_TRUE(EqualRect(&area, &hosted));
     }
     // What the page asked of the frame since the last look, in order.
     std::vector<Request> requests() {

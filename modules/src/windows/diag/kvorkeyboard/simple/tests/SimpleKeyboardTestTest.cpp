@@ -3,7 +3,6 @@
 // means is SimpleTestDecisionsTest's business; here, what the page shows.
 #include "simple/SimpleKeyboardTest.h"
 
-#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -39,14 +38,9 @@ protected:
 
 }  // namespace
 
-// Letters name themselves in lower case, other keys have no character. Alt+P
-// waits for a key shown; Alt+X is switched off by its parameter. The hook's
-// answer is the handler's block decision.
+// Alt+P waits for a key shown; Alt+X is switched off by its parameter. The
+// hook's answer is the handler's block decision.
 TEST_F(SimpleKeyboardTestTest, KeystrokesShowCodesTimeLampsAndHistoryAndOfferPass) {
-    env.keyboard.toUnicode = [](UINT vk, UINT, const BYTE*, wchar_t* buffer, int, HKL) {
-        buffer[0] = static_cast<wchar_t>(std::towlower(vk));
-        return vk >= 'A' && vk <= 'Z' ? 1 : 0;
-    };
     env.keyboard.setToggled(VK_NUMLOCK, true);
     setParameter(ParameterId::bDisableAbortKeyboardShortcut, "true");
     open(IDD_SIMPLE_KEYBOARD_TEST);

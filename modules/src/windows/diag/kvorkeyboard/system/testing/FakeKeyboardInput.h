@@ -1,10 +1,12 @@
 #pragma once
 // A keyboard for tests: a 256-entry key state, a chosen layout, and
-// programmable answers for the translation calls. A synthesised key event
+// programmable answers for the translation calls; unprogrammed, a letter
+// names itself in lower case and other keys have no character. A synthesised key event
 // is queued, as keybd_event queues it; it acts on the key state only when
 // it is delivered (keyboard/testing/FakeHookSystem.h), and then the way
 // Windows does: a new press of a key flips its toggle bit.
 #include <algorithm>
+#include <cwctype>
 #include <deque>
 #include <functional>
 #include <map>
@@ -34,7 +36,7 @@ public:
     std::vector<KeyEvent> sentEvents;   // every synthesised event, in order
     std::deque<KeyEvent> undelivered;  // sent and not yet delivered, oldest first
     std::vector<std::wstring> loadedLayouts;  // each with " not activated" unless it was
-    ToUnicodeAnswer toUnicode;                // unset: no character
+    ToUnicodeAnswer toUnicode;
     std::map<LONG, std::wstring> keyNames;    // GetKeyNameTextW by keystroke word
     std::map<UINT, UINT> mapped;              // MapVirtualKeyW by code, whichever the direction
 
@@ -77,7 +79,9 @@ public:
         return layout;
     }
     int toUnicodeEx(UINT vk, UINT scanCode, const BYTE* state, wchar_t* buffer, int size, UINT, HKL hkl) override {
-        return toUnicode ? toUnicode(vk, scanCode, state, buffer, size, hkl) : 0;
+        if (toUnicode) return toUnicode(vk, scanCode, state, buffer, size, hkl);
+        buffer[0] = static_cast<wchar_t>(std::towlower(vk));
+        return vk >= 'A' && vk <= 'Z' ? 1 : 0;
     }
     int getKeyNameText(LONG word, wchar_t* buffer, int size) override {
         const std::wstring name = keyNames.count(word) ? keyNames[word].substr(0, size - 1) : L"";

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <random>
 
-namespace vemo5::testing {
+namespace kvo::testing {
 
 struct TempFolder {
     // Random: CTest runs the tests of one program in parallel processes.
@@ -23,7 +23,7 @@ struct TempFolder {
     }
 
     const std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("vemo5-test-" + std::to_string(std::random_device()()));
+        std::filesystem::temp_directory_path() / ("kvo-test-" + std::to_string(std::random_device()()));
 };
 
-}  // namespace vemo5::testing
+}  // namespace kvo::testing
