@@ -1,7 +1,7 @@
 """The module as a technician meets it: each test started through the host's
 command line under Wine, driven with real keystrokes and clicks, judged by the
-host's results report, the exit code and the keyboard settings left behind,
-and the evidence its reports carry.
+host's results report, the exit code and the keyboard settings left behind;
+what it registers with the host, and the evidence its reports carry.
 
 Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 build. Screenshots and reports stay in <build>/acceptance/<test name>/.
@@ -24,6 +24,41 @@ IDC_KEYBOARD_TYPE = 1000
 KEY_A, KEY_D, KEY_NUM_0 = 0x1E, 0x20, 0x52
 # Exit code, result and events of a run that ends so.
 PASSED, FAILED, ABORTED = (0, "PASS", []), (1, "FAIL", ["UserClickedFail"]), (2, "USERABORTED", [])
+# The one place that pins what the module registers: its tests with their
+# parameters, every parameter, the events.
+LISTING = """\
+Tests:
+  KeyboardInteractiveTest
+    szLayoutToShow STRING default ""
+    bUseSimpleUi BOOLEAN default ""
+    bEnablePassAfterAllPressed BOOLEAN default ""
+    szDefaultTestToShow STRING default ""
+  KeyboardLayoutTest
+    szLayoutToShow STRING default ""
+    bEnablePassAfterAllPressed BOOLEAN default ""
+  SimpleKeyboardTest
+    bUseSimpleUi BOOLEAN default ""
+  MediaCenterKeyboardTest
+Parameters:
+  bSuppressKbManagerParam BOOLEAN default "" module-wide
+  ResourcesPath STRING default "" module-wide
+  LayoutsPath STRING default "" module-wide
+  ImagesPath STRING default "" module-wide
+  bForceKeyPressDefault BOOLEAN default "" module-wide
+  bForceKeyPressDefaultExceptEnglish BOOLEAN default "" module-wide
+  bDisableAbortKeyboardShortcut BOOLEAN default "" module-wide
+  bDisablePassKeyboardShortcut BOOLEAN default "" module-wide
+  bDisableFailKeyboardShortcut BOOLEAN default "" module-wide
+  bDisableResetKeyboardShortcut BOOLEAN default "" module-wide
+  szDefaultTestToShow STRING default "" per-test
+  szLayoutToShow STRING default "" per-test
+  bEnablePassAfterAllPressed BOOLEAN default "" per-test
+  bUseSimpleUi BOOLEAN default "" per-test
+Events:
+  UserClickedFail
+  InvalidLayout
+  LayoutLoadFailed
+"""
 
 
 class AcceptanceTest(unittest.TestCase):
@@ -97,11 +132,23 @@ class EveryTest(AcceptanceTest):
                     s.click(window, IDC_ABORT)
                     self.assertOutcome(s, *ABORTED)
 
+    def test_the_listing_shows_what_the_module_registers(self):
+        with self.session("--list") as s:
+            self.assertEqual(s.wait(), 0, s.output)
+            self.assertEqual(s.output, LISTING)
+
     def test_internal_errors_without_a_keyboard_or_a_display(self):
         every_test = [arg for test in ("KeyboardInteractiveTest", "KeyboardLayoutTest", "SimpleKeyboardTest",
                                        "MediaCenterKeyboardTest") for arg in ("--test", test)]
-        with self.session("--device-without-keyboard", *every_test, case="no-keyboard") as s:
+        # Without the keyboard capability every test ends before its dialog opens.
+        with self.session("--device-without-keyboard", *every_test, "--param", "bUseSimpleUi=yes",
+                          case="no-keyboard") as s:
             self.assertResults(s, 3, ["INTERNALERROR"] * 4)
+            report = s.results()
+            self.assertEqual(report["version"], "5.0.000000001")
+            self.assertEqual(report["tests"][2]["parameters"]["bUseSimpleUi"], "yes")
+            # Wine refuses to change the accessibility keys: the guard's failure path logs.
+            self.assertIn("sticky keys", s.log())
         # Without a display no dialog can be created.
         with self.session(*every_test, environment={"DISPLAY": ""}, case="no-display") as s:
             self.assertResults(s, 3, ["INTERNALERROR"] * 4)
