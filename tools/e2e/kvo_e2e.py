@@ -16,6 +16,8 @@ import time
 
 
 LOCK_KEYS = ("Caps_Lock", "Num_Lock", "Scroll_Lock")
+# The verdict buttons, the same in every test's window.
+IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 
 # Every key of the standard 104-key picture, row by row, as X keysyms.
 KEYS_104 = [
@@ -163,16 +165,13 @@ class Session:
             self.toggled_locks.clear()
 
     # --- windows -----------------------------------------------------------
-    def windows(self):
-        """The module's shown top-level windows with a title (its title depends on test and language)."""
-        found = xdotool("search", "--onlyvisible", "--classname", "kvorkeyboard.dmt", answers=(0, 1))
-        return [w for w in found.stdout.split() if self.title(w) not in ("", "Default IME")]
-
     def window(self, timeout=30):
+        """The module's shown top-level window with a title (its title depends on test and language)."""
         def shown():
             if self.process.poll() is not None:
                 raise E2EError(f"the module ended (exit {self.process.returncode}) before its window appeared")
-            return self.windows()
+            found = xdotool("search", "--onlyvisible", "--classname", "kvorkeyboard.dmt", answers=(0, 1))
+            return [w for w in found.stdout.split() if self.title(w) not in ("", "Default IME")]
         return wait_until(shown, "a window of the module", timeout)[0]
 
     def focused_window(self):

@@ -3,20 +3,18 @@ command line under Wine, driven with real keystrokes and clicks, judged by the
 host's results report, the exit code and the keyboard settings left behind;
 what it registers with the host, and the evidence its reports carry.
 
-Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
-build. Screenshots and reports stay in <build>/acceptance/<test name>/.
+Run by CTest inside tools/wine-session.sh, with KVO_BUILD_DIR naming the Windows build
+and tools/e2e on PYTHONPATH; screenshots and reports stay in <build>/acceptance/<test name>/.
 """
 import contextlib
 import os
 import pathlib
-import sys
 import unittest
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[6] / "tools" / "e2e"))
-import kvo_e2e  # noqa: E402
+import kvo_e2e
+from kvo_e2e import IDC_ABORT, IDC_FAIL, IDC_PASS
 
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
-IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 IDC_HISTORY = 1203
 IDC_LAYOUT_RADIO, IDC_SIMPLE_RADIO = 1252, 1253
 IDC_KEYBOARD_TYPE = 1000
