@@ -9,8 +9,8 @@
 # has no symbol on the Yen and Ro keys and Wine drops them.
 #
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
-# build, KVO_KBLMAKE the kblmake it runs here. Reports and screenshots stay
-# in <build>/layouts-typed/.
+# build, KVO_KBLMAKE the kblmake it runs here, PYTHONPATH holds tools/e2e.
+# Reports and screenshots stay in <build>/layouts-typed/.
 import ctypes
 import json
 import os
@@ -18,19 +18,16 @@ import pathlib
 import re
 import shutil
 import subprocess
-import sys
 import time
 import unittest
 from unittest import mock
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "e2e"))
-import kvo_e2e  # noqa: E402
+import kvo_e2e
 
 BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 RESULTS = BUILD / "layouts-typed"
 SOURCES = pathlib.Path(__file__).resolve().parents[1]
 KBLMAKE = os.environ["KVO_KBLMAKE"]
-IDC_PASS, IDC_ABORT = 1255, 1257
 LOCK_KEYCODES = {66, 77, 78}  # Caps, Num and Scroll Lock
 
 # The X keycode (evdev code + 8) of each key identifier that is not a base
@@ -122,18 +119,17 @@ class TypedUnderWine(unittest.TestCase):
         # xdotool and the module both work on that display.
         with mock.patch.dict(os.environ, DISPLAY=display), \
                 kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters) as s:
-            window = s.window()
-            s.focus(window)
+            window = s.focused_window()
             for code in codes[:-1]:
                 xtest.tap(code)
             kvo_e2e.wait_until(lambda: not s.has_control(window, keys[-2]), f"{name}: the last but one key gone")
-            self.assertFalse(s.control_state(window, IDC_PASS, "enabled"))
+            self.assertFalse(s.control_state(window, kvo_e2e.IDC_PASS, "enabled"))
             s.control_rect(window, keys[-1])  # the last key is still in the picture
             xtest.tap(codes[-1])
-            kvo_e2e.wait_until(lambda: s.control_state(window, IDC_PASS, "enabled"),
+            kvo_e2e.wait_until(lambda: s.control_state(window, kvo_e2e.IDC_PASS, "enabled"),
                                f"{name}: Pass after the last key (see {folder})")
             s.screenshot(window, f"{name}-all-pressed")
-            s.click(window, IDC_PASS)
+            s.click(window, kvo_e2e.IDC_PASS)
             self.assertEqual(s.wait(), 0, s.output)
             self.assertEqual(s.results()["tests"][0]["result"], "PASS")
         for code in LOCK_KEYCODES & set(codes):  # the display's lamps as they were
@@ -170,10 +166,9 @@ class PictureInTheUsersLanguage(unittest.TestCase):
         folder = RESULTS / f"Iso105Kbd-{language}"
         with kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest", "--language", language],
                              parameters={"szLayoutToShow": "Iso105Kbd.kbl"}, environment=environment) as s:
-            window = s.window()
-            s.focus(window)
+            window = s.focused_window()
             text = s.control_text(window, self.KEY_Y)
-            s.click(window, IDC_ABORT)
+            s.click(window, kvo_e2e.IDC_ABORT)
             s.wait()
             return text
 

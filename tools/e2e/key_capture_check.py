@@ -7,7 +7,6 @@ Needs the display and Wine prefix of tools/wine-session.sh.
 import itertools
 import re
 import sys
-import time
 
 import kvo_e2e
 
@@ -39,23 +38,16 @@ EXPECTED = {
 AUTO_REPEAT_HOLD_SECONDS = 1.2
 
 
-def xdotool(*args):
-    kvo_e2e.run("xdotool", *args)
-
-
 def type_keys():
     # When Wine's lock state differs from the display's (a program before
     # this one toggled a lock key through keybd_event), Wine puts it right
     # at the next key from the display. Let that be a key nobody checks.
-    xdotool("key", "Shift_L")
-    xdotool("keydown", "a")
-    time.sleep(AUTO_REPEAT_HOLD_SECONDS)
-    xdotool("keyup", "a")
-    xdotool("key", "Return", "KP_Enter")
-    xdotool("keydown", "Control_L", "keydown", "Control_R", "keyup", "Control_L", "keyup", "Control_R")
-    xdotool("key", "Super_L", "Caps_Lock", "Print")
-    # The display's lock state as it was; then Escape ends the probe.
-    xdotool("key", "Caps_Lock", "Escape")
+    kvo_e2e.xdotool("key", "Shift_L", "keydown", "a", "sleep", str(AUTO_REPEAT_HOLD_SECONDS), "keyup", "a",
+                    "key", "Return", "KP_Enter",
+                    "keydown", "Control_L", "keydown", "Control_R", "keyup", "Control_L", "keyup", "Control_R",
+                    "key", "Super_L", "Caps_Lock", "Print",
+                    # The display's lock state as it was; then Escape ends the probe.
+                    "key", "Caps_Lock", "Escape")
 
 
 def capture(probe, kind):

@@ -16,6 +16,8 @@ import time
 
 
 LOCK_KEYS = ("Caps_Lock", "Num_Lock", "Scroll_Lock")
+# The verdict buttons, the same in every test's window.
+IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 
 # Every key of the standard 104-key picture, row by row, as X keysyms.
 KEYS_104 = [
@@ -45,6 +47,9 @@ def run(*command, answers=(0,), timeout=30):
     if result.returncode not in answers:
         raise E2EError(f"{' '.join(command)} exited with {result.returncode}: {result.stderr.strip()}")
     return result
+
+
+xdotool = functools.partial(run, "xdotool")
 
 
 # X input reaches the module in the order it was typed, but what the module
@@ -101,8 +106,8 @@ def capture_keys(probe, kind, press):
     try:
         if process.stdout.readline().strip() != "ready":
             raise E2EError(f"{kind}: the probe did not start")
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^key capture$").stdout.split()[-1]
-        run("xdotool", "windowfocus", "--sync", window)
+        window = xdotool("search", "--sync", "--onlyvisible", "--name", "^key capture$").stdout.split()[-1]
+        xdotool("windowfocus", "--sync", window)
         press()
         output, _ = process.communicate(timeout=60)
     finally:
@@ -118,28 +123,19 @@ def windows_path(path):
     return "Z:" + str(pathlib.Path(path).resolve()).replace("/", "\\")
 
 
-def write_settings(path, module_folder, parameters=None):
-    """The folders that ship beside the module, as a suite's settings would
-    give them, and any further parameter values."""
-    values = {"ImagesPath": windows_path(module_folder / "images"),
-              "LayoutsPath": windows_path(module_folder / "layouts"), **(parameters or {})}
-    lines = ["[parameters]"] + [f"{name} = {value}" for name, value in values.items()]
-    pathlib.Path(path).write_text("\n".join(lines) + "\n", encoding="utf-8")
-
-
 class Session:
     """One run of the module with the given host arguments."""
 
-    def __init__(self, build_dir, results_dir, host_args, screenshots_dir=None, parameters=None, environment=None):
-        self.build_dir = pathlib.Path(build_dir)
+    def __init__(self, build_dir, results_dir, host_args, parameters=None, environment=None):
         self.results_dir = pathlib.Path(results_dir)
-        self.screenshots_dir = pathlib.Path(screenshots_dir or results_dir)
-        self.module = self.build_dir / "modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt"
-        self.probe = window_probe(self.build_dir)
+        self.module = pathlib.Path(build_dir) / "modules/src/windows/diag/kvorkeyboard/app/KVOrKeyboard.dmt"
+        self.probe = window_probe(build_dir)
         self.host_args = ["--settings", windows_path(self.results_dir / "settings.ini"),
                           "--results", windows_path(self.results_dir),
                           "--log", windows_path(self.results_dir / "module.log"), "--log-level", "1", *host_args]
-        self.parameters = parameters
+        # The folders that ship beside the module, as a suite's settings would give them.
+        self.parameters = {"ImagesPath": windows_path(self.module.parent / "images"),
+                           "LayoutsPath": windows_path(self.module.parent / "layouts"), **(parameters or {})}
         self.environment = {**os.environ, **(environment or {})}
         self.process = None
         self.output = ""
@@ -147,10 +143,12 @@ class Session:
 
     def __enter__(self):
         self.results_dir.mkdir(parents=True, exist_ok=True)
-        self.screenshots_dir.mkdir(parents=True, exist_ok=True)
-        # The host appends to its log; a session reads only its own run's lines.
-        (self.results_dir / "module.log").unlink(missing_ok=True)
-        write_settings(self.results_dir / "settings.ini", self.module.parent, self.parameters)
+        # The host appends to its log, and no report or picture of an earlier run may pass for this one's.
+        for old in [self.results_dir / "module.log", *self.results_dir.glob("results.*"),
+                    *self.results_dir.glob("*-keyboard.png")]:
+            old.unlink(missing_ok=True)
+        lines = ["[parameters]"] + [f"{name} = {value}" for name, value in self.parameters.items()]
+        (self.results_dir / "settings.ini").write_text("\n".join(lines) + "\n", encoding="utf-8")
         self.process = subprocess.Popen(["wine", str(self.module), *self.host_args], env=self.environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         return self
@@ -163,29 +161,32 @@ class Session:
         # keeps the state typed here; tap the odd ones again so that the next
         # program starts with the display's lamps as this session found them.
         if self.toggled_locks:
-            run("xdotool", "key", *sorted(self.toggled_locks))
+            xdotool("key", *sorted(self.toggled_locks))
             self.toggled_locks.clear()
 
     # --- windows -----------------------------------------------------------
-    def windows(self):
-        """The module's shown top-level windows with a title (its title depends on test and language)."""
-        found = run("xdotool", "search", "--onlyvisible", "--classname", "kvorkeyboard.dmt", answers=(0, 1))
-        return [w for w in found.stdout.split() if self.title(w) not in ("", "Default IME")]
-
     def window(self, timeout=30):
+        """The module's shown top-level window with a title (its title depends on test and language)."""
         def shown():
             if self.process.poll() is not None:
                 raise E2EError(f"the module ended (exit {self.process.returncode}) before its window appeared")
-            return self.windows()
+            found = xdotool("search", "--onlyvisible", "--classname", "kvorkeyboard.dmt", answers=(0, 1))
+            return [w for w in found.stdout.split() if self.title(w) not in ("", "Default IME")]
         return wait_until(shown, "a window of the module", timeout)[0]
+
+    def focused_window(self):
+        """The module's window, given the X focus: keys go to the window that has it."""
+        window = self.window()
+        self.focus(window)
+        return window
 
     @staticmethod
     def title(window):
         """The window's title, or "" once it has closed."""
-        return run("xdotool", "getwindowname", window, answers=(0, 1)).stdout.rstrip("\n")
+        return xdotool("getwindowname", window, answers=(0, 1)).stdout.rstrip("\n")
 
     def focus(self, window):
-        run("xdotool", "windowfocus", "--sync", window)
+        xdotool("windowfocus", "--sync", window)
 
     def _probe(self, question, window, control_id):
         status, text = self.probe.ask(question, self.title(window), str(control_id))
@@ -228,23 +229,23 @@ class Session:
         # No --sync: it waits for a motion event, and a pointer already on the
         # spot sends none. The server takes the move before the click anyway.
         self.focus(window)
-        run("xdotool", "mousemove", str(x), str(y), "click", "1")
+        xdotool("mousemove", str(x), str(y), "click", "1")
 
     # --- keyboard ----------------------------------------------------------
     def keys(self, *names, delay_ms=30):
         """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
         if names:
-            run("xdotool", "key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
+            xdotool("key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
             self.toggled_locks ^= {lock for lock in LOCK_KEYS if names.count(lock) % 2}
 
     def chord(self, *names):
         """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
-        run("xdotool", *[arg for name in names for arg in ("keydown", name)],
-            *[arg for name in reversed(names) for arg in ("keyup", name)])
+        xdotool(*[arg for name in names for arg in ("keydown", name)],
+                *[arg for name in reversed(names) for arg in ("keyup", name)])
 
     # --- evidence ----------------------------------------------------------
     def screenshot(self, window, name):
-        path = self.screenshots_dir / f"{name}.png"
+        path = self.results_dir / f"{name}.png"
         run("import", "-window", window, str(path))
         return path
 

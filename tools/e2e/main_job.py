@@ -16,9 +16,6 @@ import time
 
 import kvo_e2e
 
-IDC_PASS = 1255
-
-
 # The layout test ignores Ctrl for a moment after it starts (a Ctrl still
 # held from starting it must not count as a key of the keyboard).
 START_UP_PAUSE_SECONDS = 4
@@ -26,17 +23,16 @@ START_UP_PAUSE_SECONDS = 4
 
 def play_operator(session):
     """Presses every key and passes; the screenshots it took."""
-    window = session.window()
+    window = session.focused_window()
     time.sleep(START_UP_PAUSE_SECONDS)
-    session.focus(window)
     shots = [session.screenshot(window, "1-before-any-key")]
     session.keys(*kvo_e2e.KEYS_104, delay_ms=120)
     try:
-        kvo_e2e.wait_until(lambda: session.control_state(window, IDC_PASS, "enabled"),
+        kvo_e2e.wait_until(lambda: session.control_state(window, kvo_e2e.IDC_PASS, "enabled"),
                            "Pass becomes available: every key of the picture seen (see 2-every-key-pressed.png)")
     finally:
         shots.append(session.screenshot(window, "2-every-key-pressed"))
-    session.click(window, IDC_PASS)
+    session.click(window, kvo_e2e.IDC_PASS)
     return shots
 
 
