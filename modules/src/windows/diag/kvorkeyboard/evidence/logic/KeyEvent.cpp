@@ -14,13 +14,14 @@ std::optional<KeyEvent> lowLevelKeyEvent(std::uint32_t message, std::uint32_t sc
     const bool down = message == kKeyDown || message == kSysKeyDown;
     if (!down && message != kKeyUp && message != kSysKeyUp) return std::nullopt;
     const std::uint32_t key = scanCode + ((flags & kLowLevelExtended) != 0 ? 0x100 : 0);
-    if (scanCode >= 0x100 || key >= kKeyIdentifiers) return std::nullopt;
+    if (scanCode == 0 || scanCode >= 0x100 || key >= kKeyIdentifiers) return std::nullopt;
     return KeyEvent{static_cast<std::uint16_t>(key), down, false};
 }
 
-KeyEvent keystrokeWordEvent(std::uint32_t word) {
-    return {static_cast<std::uint16_t>((word & kWordExtendedScan) >> 16), (word & kWordReleasing) == 0,
-            (word & kWordPreviousState) != 0};
+std::optional<KeyEvent> keystrokeWordEvent(std::uint32_t word) {
+    const auto key = static_cast<std::uint16_t>((word & kWordExtendedScan) >> 16);
+    if ((key & 0xFF) == 0) return std::nullopt;
+    return KeyEvent{key, (word & kWordReleasing) == 0, (word & kWordPreviousState) != 0};
 }
 
 }  // namespace kvorkeyboard

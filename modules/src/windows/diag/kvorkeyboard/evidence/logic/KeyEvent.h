@@ -17,11 +17,14 @@ struct KeyEvent {
     bool wasDown;  // the system says the key was already down before this event
 };
 
+// Scan code 0 is no key: it is what keystrokes sent by programs carry, the
+// layout test's own among them, so they never reach a report as a key.
+
 // A low-level hook event: the key message and the KBDLLHOOKSTRUCT's scan code
 // and flags. None for other messages and for scan codes beyond a keyboard's.
 std::optional<KeyEvent> lowLevelKeyEvent(std::uint32_t message, std::uint32_t scanCode, std::uint32_t flags);
 
 // A message hook event: the keystroke word, whose bits 16-24 are already the identifier.
-KeyEvent keystrokeWordEvent(std::uint32_t word);
+std::optional<KeyEvent> keystrokeWordEvent(std::uint32_t word);
 
 }  // namespace kvorkeyboard

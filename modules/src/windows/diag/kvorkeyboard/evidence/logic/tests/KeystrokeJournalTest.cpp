@@ -78,6 +78,8 @@ TEST(KeyEvent, DecodesBothHooksIntoKeyIdentifiers) {
     EXPECT_EQ("56 down", text(lowLevelKeyEvent(0x104, 0x38, 0x20)));
     EXPECT_EQ("none", text(lowLevelKeyEvent(0x102, 0x1E, 0x00)));
     EXPECT_EQ("none", text(lowLevelKeyEvent(0x100, 0x100, 0x00)));
+    EXPECT_EQ("none", text(lowLevelKeyEvent(0x101, 0x00, 0x10)));
+    EXPECT_EQ("none", text(keystrokeWordEvent(0xC0000001)));  // the layout test's injected release
     EXPECT_EQ("284 down", text(keystrokeWordEvent(0x011C0001)));
     EXPECT_EQ("30 up was down", text(keystrokeWordEvent(0xC01E0001)));
 }
