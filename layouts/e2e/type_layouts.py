@@ -11,14 +11,12 @@
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 # build, KVO_KBLMAKE the kblmake it runs here, PYTHONPATH holds tools/e2e.
 # Reports and screenshots stay in <build>/layouts-typed/.
-import ctypes
 import json
 import os
 import pathlib
 import re
 import shutil
 import subprocess
-import time
 import unittest
 from unittest import mock
 
@@ -51,26 +49,6 @@ def identifiers(drawing):
     return [int(i, 16) for i in re.findall(r"^#([0-9A-Fa-f]{2,3})!?$", legends, re.M)]
 
 
-class XTest:
-    # Real key events on one display, by keycode.
-
-    def __init__(self, display):
-        self.x11 = ctypes.CDLL("libX11.so.6")
-        self.xtst = ctypes.CDLL("libXtst.so.6")
-        self.x11.XOpenDisplay.restype = ctypes.c_void_p
-        self.x11.XFlush.argtypes = [ctypes.c_void_p]
-        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-        self.display = self.x11.XOpenDisplay(display.encode())
-        assert self.display, f"cannot open display {display}"
-
-    def tap(self, code, pause=0.02):
-        for down in (1, 0):
-            self.xtst.XTestFakeKeyEvent(self.display, code, down, 0)
-            self.x11.XFlush(self.display)
-            time.sleep(0.01)
-        time.sleep(pause)
-
-
 class JapaneseDisplay:
     # An Xvfb of its own whose US keymap is the Japanese one.
 
@@ -94,9 +72,9 @@ class JapaneseDisplay:
 def wine_identifiers(display, codes):
     # What Wine makes of these X keys, as the layout test's hook sees them.
     def press():
-        xtest = XTest(display)
+        xtest = kvo_e2e.XKeyboard(display)
         for code in codes + [keycode(0x01)]:  # Escape's release ends the probe
-            xtest.tap(code, 0.3)
+            xtest.tap(code, pause=0.3)
     output = kvo_e2e.capture_keys(BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe", "message", press)
     presses = [int(line.split()[1]) for line in output if line.startswith("1 ")]
     return presses[-len(codes) - 1:-1]  # Escape comes last
@@ -115,7 +93,7 @@ class TypedUnderWine(unittest.TestCase):
         shutil.copy(library, layouts / f"{name}.kbl")
         parameters = {"LayoutsPath": kvo_e2e.windows_path(layouts), "szLayoutToShow": f"{name}.kbl",
                       "bEnablePassAfterAllPressed": "true"}
-        xtest = XTest(display)
+        xtest = kvo_e2e.XKeyboard(display)
         # xdotool and the module both work on that display.
         with mock.patch.dict(os.environ, DISPLAY=display), \
                 kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters) as s:

@@ -7,6 +7,7 @@ screen and how the keyboard settings stand. The caller provides the display
 and the Wine prefix (tools/wine-session.sh).
 """
 import atexit
+import ctypes
 import functools
 import json
 import os
@@ -50,6 +51,47 @@ def run(*command, answers=(0,), timeout=30):
 
 
 xdotool = functools.partial(run, "xdotool")
+
+
+class XKeyboard:
+    """Real key events on one X display (XTEST), each exactly the X key named.
+    Given a keysym, xdotool also presses the modifiers it thinks the keysym
+    needs (Shift_L before Shift_R, Num Lock around KP_7), and the module
+    rightly journals those as keys the operator pressed."""
+
+    def __init__(self, display=None):
+        self.x11 = ctypes.CDLL("libX11.so.6")
+        self.xtst = ctypes.CDLL("libXtst.so.6")
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XFlush.argtypes = [ctypes.c_void_p]
+        self.x11.XStringToKeysym.restype = ctypes.c_ulong
+        self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.display = self.x11.XOpenDisplay(display.encode() if display else None)
+        if not self.display:
+            raise E2EError(f"cannot open display {display or os.environ.get('DISPLAY')}")
+
+    def keycode(self, name):
+        code = self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(name.encode()))
+        if not code:
+            raise E2EError(f"no key of the display carries {name}")
+        return code
+
+    def event(self, code, down):
+        self.xtst.XTestFakeKeyEvent(self.display, code, down, 0)
+        self.x11.XFlush(self.display)
+
+    def tap(self, code, hold=0.01, pause=0.02):
+        self.event(code, True)
+        time.sleep(hold)
+        self.event(code, False)
+        time.sleep(pause)
+
+
+@functools.cache
+def keyboard():
+    """The session display's keyboard."""
+    return XKeyboard()
 
 
 # X input reaches the module in the order it was typed, but what the module
@@ -160,9 +202,7 @@ class Session:
         # The module puts Wine's lock keys back as it ends, but the display
         # keeps the state typed here; tap the odd ones again so that the next
         # program starts with the display's lamps as this session found them.
-        if self.toggled_locks:
-            xdotool("key", *sorted(self.toggled_locks))
-            self.toggled_locks.clear()
+        self.keys(*sorted(self.toggled_locks))
 
     # --- windows -----------------------------------------------------------
     def window(self, timeout=30):
@@ -234,14 +274,17 @@ class Session:
     # --- keyboard ----------------------------------------------------------
     def keys(self, *names, delay_ms=30):
         """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
-        if names:
-            xdotool("key", "--delay", str(delay_ms), *names, timeout=60 + len(names))
-            self.toggled_locks ^= {lock for lock in LOCK_KEYS if names.count(lock) % 2}
+        for name in names:
+            keyboard().tap(keyboard().keycode(name), hold=delay_ms / 2000, pause=delay_ms / 2000)
+        self.toggled_locks ^= {lock for lock in LOCK_KEYS if names.count(lock) % 2}
 
     def chord(self, *names):
         """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
-        xdotool(*[arg for name in names for arg in ("keydown", name)],
-                *[arg for name in reversed(names) for arg in ("keyup", name)])
+        codes = [keyboard().keycode(name) for name in names]
+        for code in codes:
+            keyboard().event(code, True)
+        for code in reversed(codes):
+            keyboard().event(code, False)
 
     # --- evidence ----------------------------------------------------------
     def screenshot(self, window, name):
