@@ -1,20 +1,19 @@
-# The new keyboards typed completely under Wine, and the ISO keyboard's
-# picture in the user's language.
+# The keyboards typed completely under Wine, and the ISO keyboard's picture in
+# the user's language.
 #
 # For each keyboard the module runs its layout test on that library alone with
 # "bEnablePassAfterAllPressed"; every key of the drawing is pressed once as a
 # real X key event (XTEST, by the key's X keycode), Pass must stay unavailable
-# until the last key and become available with it. The Japanese keyboard runs
+# until the last key and become available with it, and the lock keys end as
+# they were. The Japanese keyboard runs
 # on a display with a Japanese keymap, as a Japanese bench has: without it X
 # has no symbol on the Yen and Ro keys and Wine drops them.
 #
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 # build, KVO_KBLMAKE the kblmake it runs here, PYTHONPATH holds tools/e2e.
 # Reports and screenshots stay in <build>/layouts-typed/.
-import json
 import os
 import pathlib
-import re
 import shutil
 import subprocess
 import unittest
@@ -26,27 +25,6 @@ BUILD = pathlib.Path(os.environ["KVO_BUILD_DIR"])
 RESULTS = BUILD / "layouts-typed"
 SOURCES = pathlib.Path(__file__).resolve().parents[1]
 KBLMAKE = os.environ["KVO_KBLMAKE"]
-LOCK_KEYCODES = {66, 77, 78}  # Caps, Num and Scroll Lock
-
-# The X keycode (evdev code + 8) of each key identifier that is not a base
-# key of set 1 (those are their own evdev codes, up to F12).
-KEYCODES = {
-    0x11C: 104, 0x11D: 105, 0x135: 106, 0x137: 107, 0x138: 108, 0x145: 77, 0x147: 110, 0x148: 111,
-    0x149: 112, 0x14B: 113, 0x14D: 114, 0x14F: 115, 0x150: 116, 0x151: 117, 0x152: 118, 0x153: 119,
-    0x15B: 133, 0x15C: 134, 0x15D: 135, 0x45: 127, 0x56: 94, 0x70: 101, 0x73: 97, 0x79: 100, 0x7B: 102,
-    0x7D: 132, 0xF1: 131, 0xF2: 130,
-}
-
-
-def keycode(identifier):
-    return KEYCODES.get(identifier, identifier + 8)
-
-
-def identifiers(drawing):
-    # The keys of a drawing in its order (text areas left out).
-    rows = json.loads(pathlib.Path(drawing).read_text(encoding="utf-8"))[1:]
-    legends = "\n".join(item for row in rows for item in row if isinstance(item, str))
-    return [int(i, 16) for i in re.findall(r"^#([0-9A-Fa-f]{2,3})!?$", legends, re.M)]
 
 
 class JapaneseDisplay:
@@ -72,9 +50,8 @@ class JapaneseDisplay:
 def wine_identifiers(display, codes):
     # What Wine makes of these X keys, as the layout test's hook sees them.
     def press():
-        xtest = kvo_e2e.XKeyboard(display)
-        for code in codes + [keycode(0x01)]:  # Escape's release ends the probe
-            xtest.tap(code, pause=0.3)
+        for code in codes + [kvo_e2e.keycode(0x01)]:  # Escape's release ends the probe
+            kvo_e2e.keyboard(display).tap(code, pause=0.3)
     output = kvo_e2e.capture_keys(BUILD / "tools" / "e2e" / "KeyCaptureProbe.exe", "message", press)
     presses = [int(line.split()[1]) for line in output if line.startswith("1 ")]
     return presses[-len(codes) - 1:-1]  # Escape comes last
@@ -83,9 +60,9 @@ def wine_identifiers(display, codes):
 class TypedUnderWine(unittest.TestCase):
     def type_keyboard(self, name, library, display, substitutes=None):
         # Presses every key of the drawing `name` in the module's layout test.
-        drawn = identifiers(SOURCES / f"{name}.json")
+        drawn = kvo_e2e.identifiers(SOURCES / f"{name}.json")
         keys = [(substitutes or {}).get(i, i) for i in drawn]
-        codes = [keycode(i) for i in drawn]
+        codes = [kvo_e2e.keycode(i) for i in drawn]
         folder = RESULTS / name
         layouts = folder / "layouts"
         shutil.rmtree(folder, ignore_errors=True)
@@ -93,25 +70,27 @@ class TypedUnderWine(unittest.TestCase):
         shutil.copy(library, layouts / f"{name}.kbl")
         parameters = {"LayoutsPath": kvo_e2e.windows_path(layouts), "szLayoutToShow": f"{name}.kbl",
                       "bEnablePassAfterAllPressed": "true"}
-        xtest = kvo_e2e.XKeyboard(display)
         # xdotool and the module both work on that display.
         with mock.patch.dict(os.environ, DISPLAY=display), \
                 kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters) as s:
+            before = s.settings()
             window = s.focused_window()
-            for code in codes[:-1]:
-                xtest.tap(code)
+            s.keys(*codes[:-1])
             kvo_e2e.wait_until(lambda: not s.has_control(window, keys[-2]), f"{name}: the last but one key gone")
             self.assertFalse(s.control_state(window, kvo_e2e.IDC_PASS, "enabled"))
             s.control_rect(window, keys[-1])  # the last key is still in the picture
-            xtest.tap(codes[-1])
+            s.keys(codes[-1])
             kvo_e2e.wait_until(lambda: s.control_state(window, kvo_e2e.IDC_PASS, "enabled"),
                                f"{name}: Pass after the last key (see {folder})")
             s.screenshot(window, f"{name}-all-pressed")
             s.click(window, kvo_e2e.IDC_PASS)
             self.assertEqual(s.wait(), 0, s.output)
             self.assertEqual(s.results()["tests"][0]["result"], "PASS")
-        for code in LOCK_KEYCODES & set(codes):  # the display's lamps as they were
-            xtest.tap(code)
+            # Every lock key was pressed once; the module puts them back.
+            self.assertEqual(s.settings(), before)
+
+    def test_standard_104_keys(self):
+        self.type_keyboard("Std104Kbd", BUILD / "layouts" / "Std104Kbd.kbl", os.environ["DISPLAY"])
 
     def test_japanese_109_keys_on_a_japanese_display(self):
         with JapaneseDisplay() as display:
@@ -125,7 +104,7 @@ class TypedUnderWine(unittest.TestCase):
         # code for those keys and numbers them from 0x60 on. The picture is
         # built here with the numbers this display gets, all else as shipped.
         display = os.environ["DISPLAY"]
-        seen = wine_identifiers(display, [keycode(0xF2), keycode(0xF1)])
+        seen = wine_identifiers(display, [kvo_e2e.keycode(0xF2), kvo_e2e.keycode(0xF1)])
         substitutes = dict(zip((0xF2, 0xF1), seen))
         drawing = (SOURCES / "Kor106Kbd.json").read_text(encoding="utf-8")
         for real, wine in substitutes.items():

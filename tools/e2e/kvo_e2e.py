@@ -12,6 +12,7 @@ import functools
 import json
 import os
 import pathlib
+import re
 import subprocess
 import time
 
@@ -20,22 +21,26 @@ LOCK_KEYS = ("Caps_Lock", "Num_Lock", "Scroll_Lock")
 # The verdict buttons, the same in every test's window.
 IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
 
-# Every key of the standard 104-key picture, row by row, as X keysyms.
-KEYS_104 = [
-    "Escape", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12",
-    "Print", "Scroll_Lock", "Pause",
-    "grave", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "minus", "equal", "BackSpace",
-    "Insert", "Home", "Prior", "Num_Lock", "KP_Divide", "KP_Multiply", "KP_Subtract",
-    "Tab", "q", "w", "e", "r", "t", "y", "u", "i", "o", "p", "bracketleft", "bracketright", "backslash",
-    "Delete", "End", "Next", "KP_7", "KP_8", "KP_9", "KP_Add",
-    "Caps_Lock", "a", "s", "d", "f", "g", "h", "j", "k", "l", "semicolon", "apostrophe", "Return",
-    "KP_4", "KP_5", "KP_6",
-    "Shift_L", "z", "x", "c", "v", "b", "n", "m", "comma", "period", "slash", "Shift_R",
-    "Up", "KP_1", "KP_2", "KP_3", "KP_Enter",
-    "Control_L", "Super_L", "Alt_L", "space", "Alt_R", "Super_R", "Menu", "Control_R",
-    "Left", "Down", "Right", "KP_0", "KP_Decimal",
-]
-assert len(KEYS_104) == 104
+# The X keycode (evdev code + 8) of each key identifier that is not a base
+# key of set 1 (those are their own evdev codes, up to F12).
+KEYCODES = {
+    0x11C: 104, 0x11D: 105, 0x135: 106, 0x137: 107, 0x138: 108, 0x145: 77, 0x147: 110, 0x148: 111,
+    0x149: 112, 0x14B: 113, 0x14D: 114, 0x14F: 115, 0x150: 116, 0x151: 117, 0x152: 118, 0x153: 119,
+    0x15B: 133, 0x15C: 134, 0x15D: 135, 0x45: 127, 0x56: 94, 0x70: 101, 0x73: 97, 0x79: 100, 0x7B: 102,
+    0x7D: 132, 0xF1: 131, 0xF2: 130,
+}
+
+
+def keycode(identifier):
+    """The X key of a layout library's key identifier (scan code, 0x100 when extended)."""
+    return KEYCODES.get(identifier, identifier + 8)
+
+
+def identifiers(drawing):
+    """The keys of a keyboard drawing in its order (text areas left out)."""
+    rows = json.loads(pathlib.Path(drawing).read_text(encoding="utf-8"))[1:]
+    legends = "\n".join(item for row in rows for item in row if isinstance(item, str))
+    return [int(i, 16) for i in re.findall(r"^#([0-9A-Fa-f]{2,3})!?$", legends, re.M)]
 
 
 class E2EError(AssertionError):
@@ -59,7 +64,7 @@ class XKeyboard:
     needs (Shift_L before Shift_R, Num Lock around KP_7), and the module
     rightly journals those as keys the operator pressed."""
 
-    def __init__(self, display=None):
+    def __init__(self, display):
         self.x11 = ctypes.CDLL("libX11.so.6")
         self.xtst = ctypes.CDLL("libXtst.so.6")
         self.x11.XOpenDisplay.restype = ctypes.c_void_p
@@ -67,9 +72,9 @@ class XKeyboard:
         self.x11.XStringToKeysym.restype = ctypes.c_ulong
         self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
-        self.display = self.x11.XOpenDisplay(display.encode() if display else None)
+        self.display = self.x11.XOpenDisplay(display.encode())
         if not self.display:
-            raise E2EError(f"cannot open display {display or os.environ.get('DISPLAY')}")
+            raise E2EError(f"cannot open display {display}")
 
     def keycode(self, name):
         code = self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(name.encode()))
@@ -88,10 +93,8 @@ class XKeyboard:
         time.sleep(pause)
 
 
-@functools.cache
-def keyboard():
-    """The session display's keyboard."""
-    return XKeyboard()
+# One connection to each display.
+keyboard = functools.cache(XKeyboard)
 
 
 # X input reaches the module in the order it was typed, but what the module
@@ -202,7 +205,8 @@ class Session:
         # The module puts Wine's lock keys back as it ends, but the display
         # keeps the state typed here; tap the odd ones again so that the next
         # program starts with the display's lamps as this session found them.
-        self.keys(*sorted(self.toggled_locks))
+        if self.toggled_locks:
+            self.keys(*self.toggled_locks)
 
     # --- windows -----------------------------------------------------------
     def window(self, timeout=30):
@@ -272,19 +276,23 @@ class Session:
         xdotool("mousemove", str(x), str(y), "click", "1")
 
     # --- keyboard ----------------------------------------------------------
-    def keys(self, *names, delay_ms=30):
-        """Taps each key in turn (X keysym names: "a", "F1", "Return", "Num_Lock")."""
-        for name in names:
-            keyboard().tap(keyboard().keycode(name), hold=delay_ms / 2000, pause=delay_ms / 2000)
-        self.toggled_locks ^= {lock for lock in LOCK_KEYS if names.count(lock) % 2}
+    def keys(self, *keys, delay_ms=30):
+        """Taps each key in turn: an X keysym name ("a", "F1", "Num_Lock") or an X keycode."""
+        x = keyboard(self.environment["DISPLAY"])
+        codes = [key if isinstance(key, int) else x.keycode(key) for key in keys]
+        for code in codes:
+            x.tap(code, hold=delay_ms / 2000, pause=delay_ms / 2000)
+        locks = {x.keycode(lock) for lock in LOCK_KEYS}
+        self.toggled_locks ^= {code for code in locks if codes.count(code) % 2}
 
     def chord(self, *names):
         """Presses the keys in order and releases them in reverse: Alt+P as a person types it."""
-        codes = [keyboard().keycode(name) for name in names]
+        x = keyboard(self.environment["DISPLAY"])
+        codes = [x.keycode(name) for name in names]
         for code in codes:
-            keyboard().event(code, True)
+            x.event(code, True)
         for code in reversed(codes):
-            keyboard().event(code, False)
+            x.event(code, False)
 
     # --- evidence ----------------------------------------------------------
     def screenshot(self, window, name):
