@@ -1,10 +1,10 @@
 #pragma once
 // A keyboard for tests: a 256-entry key state, a chosen layout, and
-// programmable answers for the translation calls; unprogrammed, a letter
-// names itself in lower case and other keys have no character. A synthesised key event
-// is queued, as keybd_event queues it; it acts on the key state only when
-// it is delivered (keyboard/testing/FakeHookSystem.h), and then the way
-// Windows does: a new press of a key flips its toggle bit.
+// programmable answers for the translation calls (unprogrammed, a letter
+// names itself in lower case and other keys have no character). A
+// synthesised key event is queued, as keybd_event queues it; it acts on the
+// key state only when it is delivered (keyboard/testing/FakeHookSystem.h),
+// and then the way Windows does: a new press of a key flips its toggle bit.
 #include <algorithm>
 #include <cwctype>
 #include <deque>
@@ -80,8 +80,9 @@ public:
     }
     int toUnicodeEx(UINT vk, UINT scanCode, const BYTE* state, wchar_t* buffer, int size, UINT, HKL hkl) override {
         if (toUnicode) return toUnicode(vk, scanCode, state, buffer, size, hkl);
+        if (vk < 'A' || vk > 'Z') return 0;
         buffer[0] = static_cast<wchar_t>(std::towlower(vk));
-        return vk >= 'A' && vk <= 'Z' ? 1 : 0;
+        return 1;
     }
     int getKeyNameText(LONG word, wchar_t* buffer, int size) override {
         const std::wstring name = keyNames.count(word) ? keyNames[word].substr(0, size - 1) : L"";
