@@ -17,7 +17,7 @@ using namespace kblmake;
 
 namespace {
 
-class CommandLine : public ::testing::Test {
+class KblmakeCommandLine : public ::testing::Test {
 protected:
     int run(std::vector<std::string> args) {
         m_out.str("");
@@ -35,7 +35,7 @@ const char* const kDrawing = R"([{"name": "Bench keyboard"}, ["Y\n#15", "Z\n#2C"
 // A broken drawing, then a broken language file: the message each time, and
 // neither the library nor a part file written. Mended, the library is
 // written with its languages, here into a folder.
-TEST_F(CommandLine, ABrokenDrawingLeavesTheLibraryAsItWas) {
+TEST_F(KblmakeCommandLine, ABrokenDrawingLeavesTheLibraryAsItWas) {
     const std::string library = m_dir.write("Bench.kbl", "the library of yesterday");
     const std::string drawing = m_dir.write("Bench.json", "[{\"name\": \"Bench\"},\n [\"A\\n#1E\" \"B\\n#30\"]]");
     EXPECT_EQ(run({drawing, "-o", library}), kDrawingHasErrors);
@@ -54,7 +54,7 @@ TEST_F(CommandLine, ABrokenDrawingLeavesTheLibraryAsItWas) {
     EXPECT_EQ(m_dir.read("Bench.kbl").substr(0, 2), "MZ");
 }
 
-TEST_F(CommandLine, ChecksWithoutWritingAndReportsWarnings) {
+TEST_F(KblmakeCommandLine, ChecksWithoutWritingAndReportsWarnings) {
     const std::string a = m_dir.write("A.json", R"([{"name": "N Series."}, ["A\n#1E"]])");
     const std::string b = m_dir.write("B.json", R"([{"name": "N Series."}, ["A\n#1E"]])");
     EXPECT_EQ(run({"--check", a, b}), kDrawingHasErrors);
@@ -69,7 +69,7 @@ TEST_F(CommandLine, ChecksWithoutWritingAndReportsWarnings) {
     EXPECT_NE(m_err.str().find("usage: kblmake"), std::string::npos);
 }
 
-TEST_F(CommandLine, DrawsAPreviewWhereTheBuildCan) {
+TEST_F(KblmakeCommandLine, DrawsAPreviewWhereTheBuildCan) {
     const std::string drawing = m_dir.write("Bench.json", kDrawing);
     m_dir.write("Bench.fr-FR.json", R"([{"name": "x"}, ["Y\n#15", "W\n#2C"]])");
     const std::string png = m_dir.path("Bench.png");
