@@ -5,9 +5,9 @@
 # "bEnablePassAfterAllPressed"; every key of the drawing is pressed once as a
 # real X key event (XTEST, by the key's X keycode), Pass must stay unavailable
 # until the last key and become available with it, and the lock keys end as
-# they were. The Japanese keyboard runs
-# on a display with a Japanese keymap, as a Japanese bench has: without it X
-# has no symbol on the Yen and Ro keys and Wine drops them.
+# they were. The Japanese keyboard runs on a display with a Japanese keymap,
+# as a Japanese bench has: without it X has no symbol on the Yen and Ro keys
+# and Wine drops them.
 #
 # Run by CTest inside tools/wine-session.sh; KVO_BUILD_DIR names the Windows
 # build, KVO_KBLMAKE the kblmake it runs here, PYTHONPATH holds tools/e2e.
@@ -70,7 +70,7 @@ class TypedUnderWine(unittest.TestCase):
         shutil.copy(library, layouts / f"{name}.kbl")
         parameters = {"LayoutsPath": kvo_e2e.windows_path(layouts), "szLayoutToShow": f"{name}.kbl",
                       "bEnablePassAfterAllPressed": "true"}
-        # xdotool and the module both work on that display.
+        # The keys, xdotool and the module all work on that display.
         with mock.patch.dict(os.environ, DISPLAY=display), \
                 kvo_e2e.Session(BUILD, folder, ["--test", "KeyboardLayoutTest"], parameters=parameters) as s:
             before = s.settings()
