@@ -1,6 +1,6 @@
 #include "mediacenter/MediaCenterKeyboardTest.h"
 
-#include "mediacenter/logic/ButtonRow.h"
+#include "page/logic/ButtonRow.h"
 #include "evidence/RunEvidence.h"
 #include "registration/LocalizedStrings.h"
 #include "registration/ModuleRegistration.h"

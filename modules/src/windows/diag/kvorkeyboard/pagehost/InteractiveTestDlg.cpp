@@ -4,7 +4,7 @@
 
 #include "afx/Gdi.h"
 #include "afx/WinApp.h"
-#include "pagehost/logic/ButtonWidths.h"
+#include "page/logic/ButtonRow.h"
 #include "pagehost/logic/DefaultTest.h"
 #include "registration/LocalizedStrings.h"
 #include "registration/ModuleParameters.h"
@@ -172,29 +172,28 @@ void CInteractiveTestDlg::onChooseTest() {
 }
 
 void CInteractiveTestDlg::adjustButtonWidths() {
-    if (kvo::OperatingSystem::getCurrentOperatingSystem().getMajor() ==
-        kvo::OperatingSystemMajorVersion::WIN_2000())
-        return;
+    if (!kvorkeyboard::arrangesButtons(kvo::OperatingSystem::getCurrentOperatingSystem().getMajor())) return;
     const int ids[] = {IDC_PASS, IDC_FAIL, IDC_ABORT};
-    std::vector<kvorkeyboard::ButtonFit> fits;
-    std::vector<CRect> places;
-    for (int id : ids) {
-        CWnd* button = GetDlgItem(id);
+    kvorkeyboard::ButtonRow row{};
+    kvorkeyboard::ButtonWidths idealWidths{};
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        CWnd* button = GetDlgItem(ids[i]);
         CRect client;
         button->GetClientRect(&client);
         CRect place;
         button->GetWindowRect(&place);
         ScreenToClient(&place);
+        row[i] = {place.left, place.top, client.Width(), place.Height()};
         SIZE ideal{0, 0};
         button->SendMessage(BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
-        fits.push_back({place.left, client.Width(), ideal.cx});
-        places.push_back(place);
+        idealWidths[i] = ideal.cx;
     }
-    const auto widened = kvorkeyboard::widenToFit(fits);
-    if (!widened) return;
-    for (std::size_t i = 0; i < places.size(); ++i)
-        GetDlgItem(ids[i])->SetWindowPos(nullptr, widened->lefts[i], places[i].top, widened->width,
-                                         places[i].Height(), SWP_NOZORDER);
+    const int width = kvorkeyboard::fittingWidth(row, idealWidths);
+    if (width == 0) return;
+    const kvorkeyboard::ButtonRow widened = kvorkeyboard::widenedLeftwards(row, width);
+    for (std::size_t i = 0; i < widened.size(); ++i)
+        GetDlgItem(ids[i])->SetWindowPos(nullptr, widened[i].left, widened[i].top, widened[i].width,
+                                         widened[i].height, SWP_NOZORDER);
 }
 
 void CInteractiveTestDlg::focusInstructions() { GetDlgItem(IDC_INSTRUCTIONS)->SetFocus(); }

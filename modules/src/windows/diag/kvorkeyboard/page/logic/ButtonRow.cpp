@@ -1,4 +1,4 @@
-#include "mediacenter/logic/ButtonRow.h"
+#include "page/logic/ButtonRow.h"
 
 #include <algorithm>
 
@@ -27,6 +27,17 @@ ButtonRow widened(const ButtonRow& buttons, int width) {
         shift += b.width - width;
         b.left += shift;
         b.width = width;
+    }
+    return out;
+}
+
+ButtonRow widenedLeftwards(const ButtonRow& buttons, int width) {
+    ButtonRow out = buttons;
+    int shift = 0;
+    for (std::size_t i = out.size(); i-- > 0;) {
+        shift += width - out[i].width;
+        out[i].left -= shift;
+        out[i].width = width;
     }
     return out;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Where the media-centre test puts its Pass, Fail and Cancel buttons once
-// their translated texts are known. Pure arithmetic on client-area pixels, so
-// that the dialog only measures and moves.
+// Where the verdict buttons, Pass, Fail and Cancel, go once their translated
+// texts are known: the frame keeps its row's right edge, the media-centre
+// test centres its row. Pure arithmetic on client-area pixels, so that the
+// dialogs only measure and move.
 #include <array>
 
 #include "kvo/OperatingSystem.h"
@@ -34,6 +35,10 @@ int fittingWidth(const ButtonRow& buttons, const ButtonWidths& idealWidths);
 // Every button at `width`, each moved left by what the buttons before it
 // and itself grew.
 ButtonRow widened(const ButtonRow& buttons, int width);
+
+// Every button at `width`, each moved left by what itself and the buttons
+// after it grew: the row keeps its right edge and its gaps.
+ButtonRow widenedLeftwards(const ButtonRow& buttons, int width);
 
 // Pass and Cancel at their template widths, placed symmetrically in a dialog
 // `dialogWidth` wide for a row `rowWidth` wide; Fail fills the gap between
