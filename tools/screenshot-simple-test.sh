@@ -21,15 +21,12 @@ import kvo_e2e
 
 build = pathlib.Path(sys.argv[1])
 out = build / "screenshots"
-IDC_ABORT = 1257
 for language in ("en", "de"):
-    args = ["--test", "SimpleKeyboardTest", "--language", language]
-    with kvo_e2e.Session(build, out / f"run-{language}", args, screenshots_dir=out) as session:
-        window = session.window()
-        session.focus(window)
+    with kvo_e2e.Session(build, out, ["--test", "SimpleKeyboardTest", "--language", language]) as session:
+        window = session.focused_window()
         session.keys("k", "b", "Shift_L")
-        kvo_e2e.run("xdotool", "keydown", "k", "sleep", "0.8", "keyup", "k")  # a held time to show
+        kvo_e2e.xdotool("keydown", "k", "sleep", "0.8", "keyup", "k")  # a held time to show
         print(session.screenshot(window, f"SimpleKeyboardTest-{language}"))
-        session.click(window, IDC_ABORT)
+        session.click(window, kvo_e2e.IDC_ABORT)
         session.wait()
 PY

@@ -12,22 +12,17 @@ import time
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "e2e"))
 import kvo_e2e  # noqa: E402
 
-IDC_ABORT = 1257
-# The layout test ignores Ctrl for a moment after it starts; give the
-# module the same settling time the main job gives it before timing keys.
-SETTLE_SECONDS = 4
-
 
 def measure(build_dir, test, bench_args):
     bench = build_dir / "tools/bench/KeyLatencyBench.exe"
     with kvo_e2e.Session(build_dir, build_dir / "bench-key-latency" / test, ["--test", test]) as session:
         window = session.window()
-        time.sleep(SETTLE_SECONDS)
+        time.sleep(kvo_e2e.START_UP_PAUSE_SECONDS)  # as the main job waits
         session.focus(window)
         answer = subprocess.run(["wine", str(bench), bench_args[0], session.title(window), *bench_args[1:]],
                                 capture_output=True, text=True, timeout=300)
         print(answer.stdout.replace("\r", ""), answer.stderr.replace("\r", ""), sep="", end="")
-        session.click(window, IDC_ABORT)
+        session.click(window, kvo_e2e.IDC_ABORT)
         session.wait()
         return answer.returncode
 

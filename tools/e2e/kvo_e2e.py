@@ -20,6 +20,9 @@ import time
 LOCK_KEYS = ("Caps_Lock", "Num_Lock", "Scroll_Lock")
 # The verdict buttons, the same in every test's window.
 IDC_PASS, IDC_FAIL, IDC_ABORT = 1255, 1256, 1257
+# The layout test ignores Ctrl for a moment after it starts (a Ctrl still
+# held from starting it must not count as a key of the keyboard).
+START_UP_PAUSE_SECONDS = 4
 
 # The X keycode (evdev code + 8) of each key identifier that is not a base
 # key of set 1 (those are their own evdev codes, up to F12).
@@ -60,9 +63,10 @@ xdotool = functools.partial(run, "xdotool")
 
 class XKeyboard:
     """Real key events on one X display (XTEST), each exactly the X key named.
-    Given a keysym, xdotool also presses the modifiers it thinks the keysym
-    needs (Shift_L before Shift_R, Num Lock around KP_7), and the module
-    rightly journals those as keys the operator pressed."""
+    Sessions type through it rather than `xdotool key`: given a keysym, xdotool
+    also presses the modifiers it thinks the keysym needs (Shift_L before
+    Shift_R, Num Lock around KP_7), and the module rightly journals those as
+    keys the operator pressed."""
 
     def __init__(self, display):
         self.x11 = ctypes.CDLL("libX11.so.6")

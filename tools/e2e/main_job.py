@@ -16,16 +16,13 @@ import time
 
 import kvo_e2e
 
-# The layout test ignores Ctrl for a moment after it starts (a Ctrl still
-# held from starting it must not count as a key of the keyboard).
-START_UP_PAUSE_SECONDS = 4
 STANDARD_KEYBOARD = pathlib.Path(__file__).resolve().parents[2] / "layouts" / "Std104Kbd.json"
 
 
 def play_operator(session):
     """Presses every key and passes; the screenshots it took."""
     window = session.focused_window()
-    time.sleep(START_UP_PAUSE_SECONDS)
+    time.sleep(kvo_e2e.START_UP_PAUSE_SECONDS)
     shots = [session.screenshot(window, "1-before-any-key")]
     session.keys(*map(kvo_e2e.keycode, kvo_e2e.identifiers(STANDARD_KEYBOARD)), delay_ms=120)
     try:
