@@ -4,6 +4,7 @@
 // reader lets through what another refuses: an over-long C0 AF is not "/".
 // Header-only, so that kblmake built on its own needs no kvo library.
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kvo {
@@ -34,6 +35,28 @@ inline char32_t utf8CodePoint(std::string_view text, std::size_t i, std::size_t 
     char32_t code = static_cast<unsigned char>(text[i]) & kLeadBits[length];
     for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     return code;
+}
+
+// Each byte that starts no well-formed sequence becomes U+FFFD, so that no
+// text read from a file can make a conversion fail, nor an over-long form
+// pass for the character it spells. `Unit` is any 16-bit code unit.
+template <typename Unit>
+std::basic_string<Unit> utf8ToUtf16(std::string_view text) {
+    std::basic_string<Unit> out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, i);
+        char32_t code = length == 0 ? 0xFFFD : utf8CodePoint(text, i, length);
+        i += length == 0 ? 1 : length;
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            out.push_back(static_cast<Unit>(0xD800 + (code >> 10)));
+            out.push_back(static_cast<Unit>(0xDC00 + (code & 0x3FF)));
+        } else {
+            out.push_back(static_cast<Unit>(code));
+        }
+    }
+    return out;
 }
 
 }  // namespace kvo

@@ -7,27 +7,6 @@
 namespace kvo {
 namespace {
 
-// Decodes UTF-8; each byte that starts no well-formed sequence becomes
-// U+FFFD, so that text from a settings file or catalog can never make a string
-// throw, nor an over-long form pass for the character it spells.
-std::basic_string<UCS2Char> fromUtf8(std::string_view text) {
-    std::basic_string<UCS2Char> out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8SequenceLength(text, i);
-        char32_t code = length == 0 ? 0xFFFD : utf8CodePoint(text, i, length);
-        i += length == 0 ? 1 : length;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out.push_back(static_cast<UCS2Char>(0xD800 + (code >> 10)));
-            out.push_back(static_cast<UCS2Char>(0xDC00 + (code & 0x3FF)));
-        } else {
-            out.push_back(static_cast<UCS2Char>(code));
-        }
-    }
-    return out;
-}
-
 std::size_t ucs2Length(const UCS2Char* text) {
     std::size_t n = 0;
     while (text[n] != 0) ++n;
@@ -37,10 +16,10 @@ std::size_t ucs2Length(const UCS2Char* text) {
 }  // namespace
 
 String::String(const char* utf8) {
-    if (utf8 != nullptr) m_text = fromUtf8(utf8);
+    if (utf8 != nullptr) m_text = utf8ToUtf16<UCS2Char>(utf8);
 }
 
-String::String(const std::string& utf8) : m_text(fromUtf8(utf8)) {}
+String::String(const std::string& utf8) : m_text(utf8ToUtf16<UCS2Char>(utf8)) {}
 
 String::String(const UCS2Char* utf16) {
     if (utf16 != nullptr) m_text.assign(utf16, ucs2Length(utf16));
