@@ -1,6 +1,7 @@
 #include "Json.h"
 
 #include "Text.h"
+#include "kvo/Utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -177,35 +178,15 @@ private:
         return code;
     }
 
-    // One UTF-8 sequence copied after checking it: overlong forms,
-    // surrogates and truncated sequences are refused.
+    // One UTF-8 sequence copied after checking it by the runtime's rule.
     void utf8Sequence(std::string& out) {
-        const unsigned char lead = peek();
-        int length = 0;
-        std::uint32_t code = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            code = lead & 0x07;
-        } else {
-            fail("invalid UTF-8 (" + describeByte(lead) + "); save the file as UTF-8");
-        }
-        if (m_pos + static_cast<std::size_t>(length) > m_text.size()) fail("invalid UTF-8: a truncated sequence");
-        for (int i = 1; i < length; ++i) {
-            const unsigned char next = static_cast<unsigned char>(m_text[m_pos + static_cast<std::size_t>(i)]);
-            if ((next & 0xC0) != 0x80) fail("invalid UTF-8: a truncated sequence; save the file as UTF-8");
-            code = (code << 6) | (next & 0x3F);
-        }
-        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            fail("invalid UTF-8: an overlong or out-of-range sequence");
-        out.append(m_text.substr(m_pos, static_cast<std::size_t>(length)));
-        for (int i = 0; i < length; ++i) advance();
+        const std::size_t length = kvo::utf8SequenceLength(m_text, m_pos);
+        if (length == 0)
+            fail("invalid UTF-8: " + describeByte(peek()) +
+                 " starts no character (a stray byte, or a truncated, overlong or out-of-range sequence);"
+                 " save the file as UTF-8");
+        out.append(m_text.substr(m_pos, length));
+        for (std::size_t i = 0; i < length; ++i) advance();
     }
 
     std::string string() {

@@ -2,27 +2,11 @@
 
 #include <cstdint>
 
+#include "kvo/Utf8.h"
+
 namespace kblmake {
 
-std::u16string toUtf16(std::string_view utf8) {
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
-            code = (code << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (code >> 10));
-            out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(code);
-        }
-    }
-    return out;
-}
+std::u16string toUtf16(std::string_view utf8) { return kvo::utf8ToUtf16<char16_t>(utf8); }
 
 void appendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {

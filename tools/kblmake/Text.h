@@ -6,7 +6,7 @@
 
 namespace kblmake {
 
-// `utf8` must be valid UTF-8, as the JSON reader guarantees.
+// Bytes that are not UTF-8 become U+FFFD, as in kvo::String.
 std::u16string toUtf16(std::string_view utf8);
 std::string toUtf8(std::u16string_view utf16);
 void appendUtf8(std::string& out, std::uint32_t codePoint);

@@ -19,11 +19,17 @@ private:
 class OperatingSystem {
 public:
     static const OperatingSystem& getCurrentOperatingSystem();
-    explicit OperatingSystem(unsigned major) : m_major(major) {}
+    // All three are 0 when the kernel does not say.
+    explicit OperatingSystem(unsigned major, unsigned minor = 0, unsigned build = 0)
+        : m_major(major), m_minor(minor), m_build(build) {}
     OperatingSystemMajorVersion getMajor() const { return OperatingSystemMajorVersion(m_major); }
+    unsigned getMinor() const { return m_minor; }
+    unsigned getBuild() const { return m_build; }
 
 private:
     unsigned m_major;
+    unsigned m_minor;
+    unsigned m_build;
 };
 
 }  // namespace kvo

@@ -2,52 +2,10 @@
 
 #include <cstdint>
 
+#include "kvo/Utf8.h"
+
 namespace kvo {
 namespace {
-
-// Decodes UTF-8; a malformed sequence becomes U+FFFD so that text from a
-// settings file or catalog can never make a string throw.
-std::basic_string<UCS2Char> fromUtf8(const char* text, std::size_t length) {
-    std::basic_string<UCS2Char> out;
-    out.reserve(length);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    std::size_t i = 0;
-    while (i < length) {
-        unsigned char lead = bytes[i];
-        std::uint32_t code = 0xFFFD;
-        std::size_t extra = 0;
-        if (lead < 0x80) {
-            code = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            code = lead & 0x1F;
-            extra = 1;
-        } else if ((lead & 0xF0) == 0xE0) {
-            code = lead & 0x0F;
-            extra = 2;
-        } else if ((lead & 0xF8) == 0xF0) {
-            code = lead & 0x07;
-            extra = 3;
-        }
-        ++i;
-        bool valid = extra > 0 || lead < 0x80;
-        for (std::size_t k = 0; k < extra; ++k, ++i) {
-            if (i >= length || (bytes[i] & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            code = (code << 6) | (bytes[i] & 0x3F);
-        }
-        if (!valid || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out.push_back(static_cast<UCS2Char>(0xD800 + (code >> 10)));
-            out.push_back(static_cast<UCS2Char>(0xDC00 + (code & 0x3FF)));
-        } else {
-            out.push_back(static_cast<UCS2Char>(code));
-        }
-    }
-    return out;
-}
 
 std::size_t ucs2Length(const UCS2Char* text) {
     std::size_t n = 0;
@@ -58,10 +16,10 @@ std::size_t ucs2Length(const UCS2Char* text) {
 }  // namespace
 
 String::String(const char* utf8) {
-    if (utf8 != nullptr) m_text = fromUtf8(utf8, std::char_traits<char>::length(utf8));
+    if (utf8 != nullptr) m_text = utf8ToUtf16<UCS2Char>(utf8);
 }
 
-String::String(const std::string& utf8) : m_text(fromUtf8(utf8.data(), utf8.size())) {}
+String::String(const std::string& utf8) : m_text(utf8ToUtf16<UCS2Char>(utf8)) {}
 
 String::String(const UCS2Char* utf16) {
     if (utf16 != nullptr) m_text.assign(utf16, ucs2Length(utf16));

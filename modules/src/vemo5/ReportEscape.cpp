@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "TextUtil.h"
+#include "kvo/Utf8.h"
 
 namespace vemo5 {
 namespace {
@@ -15,7 +15,7 @@ std::string escape(const std::string& text, AsciiEscape ascii) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = utf8SequenceLength(text, i);
+        std::size_t length = kvo::utf8SequenceLength(text, i);
         if (length == 0) {
             out += kReplacement;
             ++i;

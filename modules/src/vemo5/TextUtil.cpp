@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "kvo/Utf8.h"
+
 namespace vemo5 {
 
 std::string trim(const std::string& text) {
@@ -21,26 +23,11 @@ std::optional<bool> parseBoolean(const std::string& text) {
     return std::nullopt;
 }
 
-std::size_t utf8SequenceLength(const std::string& text, std::size_t i) {
-    auto byte = [&text](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    unsigned char lead = byte(i);
-    if (lead < 0x80) return 1;
-    std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                       : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k)
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    unsigned char second = byte(i + 1);
-    bool overlongOrSurrogate = (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-                               (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F);
-    return overlongOrSurrogate ? 0 : length;
-}
-
 std::string printable(const std::string& input) {
     std::string shown;
     shown.reserve(input.size());
     for (std::size_t i = 0; i < input.size();) {
-        std::size_t length = utf8SequenceLength(input, i);
+        std::size_t length = kvo::utf8SequenceLength(input, i);
         auto lead = static_cast<unsigned char>(input[i]);
         // U+0080 to U+009F arrive as C2 80 to C2 9F; some consoles take U+009B for ESC [.
         bool control = length == 1 ? lead < 0x20 || lead == 0x7F

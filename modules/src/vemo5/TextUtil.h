@@ -1,6 +1,5 @@
 #pragma once
 // Small text helpers shared by the host's file and command-line readers.
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -9,9 +8,6 @@ namespace vemo5 {
 std::string trim(const std::string& text);
 // "true"/"false", "1"/"0", "yes"/"no", in any letter case; nothing otherwise.
 std::optional<bool> parseBoolean(const std::string& text);
-
-// Length of the well-formed UTF-8 sequence at `i`, or 0.
-std::size_t utf8SequenceLength(const std::string& text, std::size_t i);
 
 // Input from a file or the command line as a message may show it: control
 // characters (C0, DEL, C1) and bytes that are not UTF-8 become \xHH, so that

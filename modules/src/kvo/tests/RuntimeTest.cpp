@@ -14,6 +14,9 @@ TEST(String, RoundTripsUtf8ThroughUtf16AndReplacesWhatIsNotUtf8) {
     EXPECT_EQ(String(text).size(), 12u);  // the piano takes two code units
     EXPECT_EQ(String(text).toUtf8(), text);
     EXPECT_EQ(String("a\xC3" "b\xFF").toUtf8(), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    // An over-long "/", a surrogate half, a code point past U+10FFFF: U+FFFD for each byte.
+    EXPECT_EQ(String("\xC0\xAF" "\xED\xA0\x80" "\xF4\x90\x80\x80").toUtf8(),
+              String(std::basic_string<kvo::UCS2Char>(9, kvo::UCS2Char(0xFFFD))).toUtf8());
     const kvo::UCS2Char utf16[] = KVO_U("Enter");
     EXPECT_EQ(String(utf16, 3) + "!", String("Ent!"));
 }

@@ -16,7 +16,7 @@ OperatingSystem readVersion() {
         ? reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
         : nullptr;
     if (rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) return OperatingSystem(0);
-    return OperatingSystem(info.dwMajorVersion);
+    return OperatingSystem(info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../Machine.h"
+#include "kvo/OperatingSystem.h"
 #include "kvo/String.h"
 
 namespace vemo5 {
@@ -12,8 +13,6 @@ namespace {
 
 // The provider signature 'RSMB', as the four characters read in a 32-bit number.
 constexpr DWORD kRawSmbios = 'R' << 24 | 'S' << 16 | 'M' << 8 | 'B';
-
-using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
 class Win32MachineSource : public MachineSource {
 public:
@@ -24,17 +23,12 @@ public:
         return table;
     }
 
-    // GetVersionEx answers what the program's manifest declares; ntdll tells the truth.
+    // "major.minor.build" of the kernel's own version, or nothing when it does not say.
     std::string windowsVersion() const override {
-        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-        const auto rtlGetVersion = ntdll ? reinterpret_cast<RtlGetVersionFunction>(
-                                               reinterpret_cast<void*>(::GetProcAddress(ntdll, "RtlGetVersion")))
-                                         : nullptr;
-        OSVERSIONINFOW version{};
-        version.dwOSVersionInfoSize = sizeof version;
-        if (rtlGetVersion == nullptr || rtlGetVersion(&version) != 0) return std::string();
-        return std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) + "." +
-               std::to_string(version.dwBuildNumber);
+        const kvo::OperatingSystem& os = kvo::OperatingSystem::getCurrentOperatingSystem();
+        if (os.getMajor().value() == 0) return std::string();
+        return std::to_string(os.getMajor().value()) + "." + std::to_string(os.getMinor()) + "." +
+               std::to_string(os.getBuild());
     }
 
     std::vector<std::string> keyboardDeviceNames() const override {
