@@ -6,7 +6,6 @@
 #include <string>
 
 #include "kvo/Logging.h"
-#include "vemo5/DiagModule.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -43,10 +42,6 @@ std::wstring usVariantOf(const wchar_t* activeLayoutName) {
 
 }  // namespace
 
-void DisableImeForAsianLanguages() {
-    DisableImeForAsianLanguages(vemo5::DiagModule::getLanguage(), systemInputMethod());
-}
-
 void DisableImeForAsianLanguages(const vemo5::Language& hostLanguage, InputMethodSystem& inputMethod) {
     if (std::find(std::begin(kImeLanguages), std::end(kImeLanguages), hostLanguage) == std::end(kImeLanguages))
         return;
@@ -69,10 +64,6 @@ void DisableImeForAsianLanguages(const vemo5::Language& hostLanguage, InputMetho
                 "Failed to disable IME for Asian language keyboard testing.  Some keys may not function "
                 "correctly within the test.");
     }
-}
-
-void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName) {
-    ActivateUsLayoutForMediaCenter(activeLayoutName, systemInputMethod(), systemKeyboard());
 }
 
 void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName, InputMethodSystem& inputMethod,
