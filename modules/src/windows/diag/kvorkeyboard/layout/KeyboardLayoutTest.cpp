@@ -8,7 +8,6 @@
 #include "registration/ModuleParameters.h"
 #include "registration/ModuleRegistration.h"
 #include "keyboard/HookSystem.h"
-#include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
 #include "layout/LayoutInstructions.h"

@@ -7,7 +7,6 @@
 #include "registration/LocalizedStrings.h"
 #include "registration/ModuleParameters.h"
 #include "keyboard/HookSystem.h"
-#include "keyboard/KeyboardHook.h"
 #include "keyboard/logic/LayoutLanguage.h"
 #include "kvo/Logging.h"
 #include "res/SimpleKeyboardTestRes.h"
