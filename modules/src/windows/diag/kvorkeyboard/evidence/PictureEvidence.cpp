@@ -20,12 +20,28 @@ constexpr Gdiplus::ARGB kPressedFill = 0xFFF0F0F0, kPressedEdge = 0xFFC8C8C8, kP
 // The encoder GDI+ registers for image/png.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
-using ScopedGpPen = kvo::UniqueHandle<afx::traits::GdiplusObject<Gdiplus::GpPen, &afx::gdip::GdipDeletePen>>;
-
 struct StreamRelease {
     void operator()(IStream* stream) const noexcept { stream->Release(); }
 };
 using ScopedStream = std::unique_ptr<IStream, StreamRelease>;
+
+// A global memory block locked for the length of a scope; data() is null
+// when the lock failed.
+class ScopedGlobalLock {
+public:
+    explicit ScopedGlobalLock(HGLOBAL memory) noexcept : m_memory(memory), m_data(::GlobalLock(memory)) {}
+    ~ScopedGlobalLock() {
+        if (m_data) ::GlobalUnlock(m_memory);
+    }
+    ScopedGlobalLock(const ScopedGlobalLock&) = delete;
+    ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
+
+    const void* data() const noexcept { return m_data; }
+
+private:
+    HGLOBAL m_memory;
+    void* m_data;
+};
 
 kvo::String windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -72,7 +88,7 @@ void drawKey(Gdiplus::GpGraphics* graphics, const PictureKeyState& key, Gdiplus:
     GdipCreateSolidFill(remaining ? kRemainingText : kPressedText, &ink);
     const afx::ScopedGpBrush inkOwner(ink);
     GdipCreatePen1(remaining ? kRemainingEdge : kPressedEdge, static_cast<float>(kScale), Gdiplus::UnitPixel, &edge);
-    const ScopedGpPen edgeOwner(edge);
+    const afx::ScopedGpPen edgeOwner(edge);
     if (fill) GdipFillRectangle(graphics, fill, place.X, place.Y, place.Width, place.Height);
     if (edge) GdipDrawRectangle(graphics, edge, place.X, place.Y, place.Width, place.Height);
     if (font && ink) GdipDrawString(graphics, key.legend.getUCS2Buffer(), -1, font, &place, format, ink);
@@ -87,11 +103,10 @@ std::vector<std::uint8_t> encodePng(Gdiplus::GpImage* image) {
     if (afx::gdip::GdipSaveImageToStream(image, stream.get(), &kPngEncoder, nullptr) != Gdiplus::Ok ||
         stream->Stat(&stat, STATFLAG_NONAME) != S_OK || ::GetHGlobalFromStream(stream.get(), &memory) != S_OK)
         return {};
-    const auto* bytes = static_cast<const std::uint8_t*>(::GlobalLock(memory));
+    const ScopedGlobalLock lock(memory);
+    const auto* bytes = static_cast<const std::uint8_t*>(lock.data());
     if (bytes == nullptr) return {};
-    std::vector<std::uint8_t> png(bytes, bytes + stat.cbSize.QuadPart);
-    ::GlobalUnlock(memory);
-    return png;
+    return std::vector<std::uint8_t>(bytes, bytes + stat.cbSize.QuadPart);
 }
 
 }  // namespace
