@@ -1,11 +1,14 @@
 #include "PictureEvidence.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "afx/ScopedGdiplus.h"
 #include "evidence/RunEvidence.h"
 #include "kvo/Logging.h"
+#include "kvo/String.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -19,6 +22,13 @@ constexpr Gdiplus::ARGB kRemainingFill = 0xFFD32F2F, kRemainingEdge = 0xFF7F0000
 constexpr Gdiplus::ARGB kPressedFill = 0xFFF0F0F0, kPressedEdge = 0xFFC8C8C8, kPressedText = 0xFFA0A0A0;
 // The encoder GDI+ registers for image/png.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+struct PictureKeyState {
+    std::uint16_t id;
+    kvo::String legend;  // as drawn on the key, one line per legend
+    RECT place;          // in the picture's client coordinates
+    bool remaining;      // still shown: never pressed
+};
 
 struct StreamRelease {
     void operator()(IStream* stream) const noexcept { stream->Release(); }
@@ -109,8 +119,7 @@ std::vector<std::uint8_t> encodePng(Gdiplus::GpImage* image) {
     return std::vector<std::uint8_t>(bytes, bytes + stat.cbSize.QuadPart);
 }
 
-}  // namespace
-
+// The keys among `keys` (windows of `picture`), in the order given.
 std::vector<PictureKeyState> readPictureKeys(HWND picture, const std::vector<HWND>& keys) {
     std::vector<PictureKeyState> states;
     for (HWND key : keys) {
@@ -124,6 +133,8 @@ std::vector<PictureKeyState> readPictureKeys(HWND picture, const std::vector<HWN
     return states;
 }
 
+// The picture, twice its size on screen, as a PNG: pressed keys faint,
+// remaining keys filled red. Empty when GDI+ cannot draw or encode it.
 std::vector<std::uint8_t> drawPicturePng(HWND picture, const std::vector<PictureKeyState>& keys) {
     using namespace afx::gdip;
     RECT client{};
@@ -158,6 +169,8 @@ std::vector<std::uint8_t> drawPicturePng(HWND picture, const std::vector<Picture
     for (const PictureKeyState& key : keys) drawKey(graphics, key, font.get(), format);
     return encodePng(image.get());
 }
+
+}  // namespace
 
 void notePictureAtEnd(HWND picture, const std::vector<HWND>& keys) {
     RunEvidence* evidence = currentRunEvidence();
