@@ -17,6 +17,7 @@
 #include "res/KeyboardLayoutTestRes.h"
 #include "vemo5/DiagModule.h"
 
+using kvorkeyboard::hookKeyboard;
 using kvorkeyboard::LayoutReaction;
 using kvorkeyboard::localizedText;
 using kvorkeyboard::parameterBool;
@@ -60,8 +61,6 @@ const int kPaddedBorderWidthSize = sizeof(int);
 // The caption font, made thin, reads better in the Asian scripts than the
 // dialog font, whose bold strokes run together at this size.
 const LONG kThinWeight = 100;
-
-kvorkeyboard::KeyboardInput& hookKeyboard() { return *kvorkeyboard::hookEnvironment().keyboard; }
 
 bool needsAsianFont(const vemo5::Language& language) {
     for (const vemo5::Language& asian :
