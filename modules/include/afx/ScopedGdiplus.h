@@ -59,6 +59,7 @@ namespace gdip = Gdiplus::DllExports;
 
 using ScopedGpGraphics = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpGraphics, &gdip::GdipDeleteGraphics>>;
 using ScopedGpImage = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpImage, &gdip::GdipDisposeImage>>;
+using ScopedGpPen = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpPen, &gdip::GdipDeletePen>>;
 using ScopedGpBrush = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpBrush, &gdip::GdipDeleteBrush>>;
 using ScopedGpFont = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpFont, &gdip::GdipDeleteFont>>;
 using ScopedGpFontFamily = kvo::UniqueHandle<traits::GdiplusObject<Gdiplus::GpFontFamily, &gdip::GdipDeleteFontFamily>>;

@@ -4,7 +4,7 @@
 // the global priority is at most its level and its level is above the
 // logger's own threshold; otherwise its text is never built, which is what
 // keeps logging out of the keyboard hook's time budget.
-#include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <string>

@@ -49,8 +49,6 @@ void reportDuringUnwinding(const kvo::Exception& failure) noexcept {
 // Exceptions already in flight are counted when the object is made rather
 // than assumed to be none: a killer may be created inside a handler, and
 // only exceptions beyond those mean that its destructor runs in unwinding.
-CAutoKbManagerKiller::CAutoKbManagerKiller() : CAutoKbManagerKiller(systemKbManagerSystem()) {}
-
 CAutoKbManagerKiller::CAutoKbManagerKiller(KbManagerSystem& system)
     : m_system(system), m_uncaughtAtConstruction(std::uncaught_exceptions()) {}
 

@@ -15,8 +15,8 @@ namespace kvorkeyboard {
 
 class CAutoKbManagerKiller {
 public:
-    CAutoKbManagerKiller();
-    // For tests: the registry and processes to work on.
+    // `system` is the registry and processes to work on: the machine's in a
+    // run, a fake in tests.
     explicit CAutoKbManagerKiller(KbManagerSystem& system);
     // Restarts the entry's program if this object terminated it. Throws
     // kvo::AssertionFailure when the restart throws, unless an exception is

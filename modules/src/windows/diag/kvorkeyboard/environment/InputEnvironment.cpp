@@ -6,7 +6,7 @@
 #include <string>
 
 #include "kvo/Logging.h"
-#include "vemo5/DiagModule.h"
+#include "texts/EastAsianLanguages.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -15,9 +15,6 @@ kvo::LoggerRef g_log("kvorkeyboard.KeyboardInteractiveTest");
 
 // ImmDisableIME's thread id for every thread of the calling process.
 constexpr DWORD kAllThreadsOfProcess = 0xFFFFFFFF;
-
-const vemo5::Language kImeLanguages[] = {vemo5::Language::ja(), vemo5::Language::ko(),
-                                         vemo5::Language::zh_cn(), vemo5::Language::zh_tw()};
 
 // Primary languages whose usual layouts place keys differently from the US
 // English one that media-centre keyboards are labelled for: Spanish,
@@ -43,13 +40,8 @@ std::wstring usVariantOf(const wchar_t* activeLayoutName) {
 
 }  // namespace
 
-void DisableImeForAsianLanguages() {
-    DisableImeForAsianLanguages(vemo5::DiagModule::getLanguage(), systemInputMethod());
-}
-
 void DisableImeForAsianLanguages(const vemo5::Language& hostLanguage, InputMethodSystem& inputMethod) {
-    if (std::find(std::begin(kImeLanguages), std::end(kImeLanguages), hostLanguage) == std::end(kImeLanguages))
-        return;
+    if (!isEastAsianLanguage(hostLanguage)) return;
     KVO_LOG(g_log, 1, "Attempting to disable IME for Asian language keyboard testing");
     std::unique_ptr<ImmLibrary> imm32 = inputMethod.loadImm32();
     if (!imm32) {
@@ -69,10 +61,6 @@ void DisableImeForAsianLanguages(const vemo5::Language& hostLanguage, InputMetho
                 "Failed to disable IME for Asian language keyboard testing.  Some keys may not function "
                 "correctly within the test.");
     }
-}
-
-void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName) {
-    ActivateUsLayoutForMediaCenter(activeLayoutName, systemInputMethod(), systemKeyboard());
 }
 
 void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName, InputMethodSystem& inputMethod,

@@ -11,13 +11,11 @@ namespace kvorkeyboard {
 
 // Switches the IME off for every thread of the process when the host speaks
 // Japanese, Korean or Chinese; without it some keys never reach the test.
-void DisableImeForAsianLanguages();
 void DisableImeForAsianLanguages(const vemo5::Language& hostLanguage, InputMethodSystem& inputMethod);
 
 // For the media-centre test: when the user's language uses a European
 // layout, activates the US English variant of the active layout, named by
 // `activeLayoutName` (empty when it could not be read).
-void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName);
 void ActivateUsLayoutForMediaCenter(const wchar_t* activeLayoutName, InputMethodSystem& inputMethod,
                                     KeyboardInput& keyboard);
 

@@ -1,11 +1,14 @@
 #include "PictureEvidence.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "afx/ScopedGdiplus.h"
 #include "evidence/RunEvidence.h"
 #include "kvo/Logging.h"
+#include "kvo/String.h"
 
 namespace kvorkeyboard {
 namespace {
@@ -20,12 +23,35 @@ constexpr Gdiplus::ARGB kPressedFill = 0xFFF0F0F0, kPressedEdge = 0xFFC8C8C8, kP
 // The encoder GDI+ registers for image/png.
 constexpr CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
-using ScopedGpPen = kvo::UniqueHandle<afx::traits::GdiplusObject<Gdiplus::GpPen, &afx::gdip::GdipDeletePen>>;
+struct PictureKeyState {
+    std::uint16_t id;
+    kvo::String legend;  // as drawn on the key, one line per legend
+    RECT place;          // in the picture's client coordinates
+    bool remaining;      // still shown: never pressed
+};
 
 struct StreamRelease {
     void operator()(IStream* stream) const noexcept { stream->Release(); }
 };
 using ScopedStream = std::unique_ptr<IStream, StreamRelease>;
+
+// A global memory block locked for the length of a scope; data() is null
+// when the lock failed.
+class ScopedGlobalLock {
+public:
+    explicit ScopedGlobalLock(HGLOBAL memory) noexcept : m_memory(memory), m_data(::GlobalLock(memory)) {}
+    ~ScopedGlobalLock() {
+        if (m_data) ::GlobalUnlock(m_memory);
+    }
+    ScopedGlobalLock(const ScopedGlobalLock&) = delete;
+    ScopedGlobalLock& operator=(const ScopedGlobalLock&) = delete;
+
+    const void* data() const noexcept { return m_data; }
+
+private:
+    HGLOBAL m_memory;
+    void* m_data;
+};
 
 kvo::String windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -72,7 +98,7 @@ void drawKey(Gdiplus::GpGraphics* graphics, const PictureKeyState& key, Gdiplus:
     GdipCreateSolidFill(remaining ? kRemainingText : kPressedText, &ink);
     const afx::ScopedGpBrush inkOwner(ink);
     GdipCreatePen1(remaining ? kRemainingEdge : kPressedEdge, static_cast<float>(kScale), Gdiplus::UnitPixel, &edge);
-    const ScopedGpPen edgeOwner(edge);
+    const afx::ScopedGpPen edgeOwner(edge);
     if (fill) GdipFillRectangle(graphics, fill, place.X, place.Y, place.Width, place.Height);
     if (edge) GdipDrawRectangle(graphics, edge, place.X, place.Y, place.Width, place.Height);
     if (font && ink) GdipDrawString(graphics, key.legend.getUCS2Buffer(), -1, font, &place, format, ink);
@@ -87,15 +113,13 @@ std::vector<std::uint8_t> encodePng(Gdiplus::GpImage* image) {
     if (afx::gdip::GdipSaveImageToStream(image, stream.get(), &kPngEncoder, nullptr) != Gdiplus::Ok ||
         stream->Stat(&stat, STATFLAG_NONAME) != S_OK || ::GetHGlobalFromStream(stream.get(), &memory) != S_OK)
         return {};
-    const auto* bytes = static_cast<const std::uint8_t*>(::GlobalLock(memory));
+    const ScopedGlobalLock lock(memory);
+    const auto* bytes = static_cast<const std::uint8_t*>(lock.data());
     if (bytes == nullptr) return {};
-    std::vector<std::uint8_t> png(bytes, bytes + stat.cbSize.QuadPart);
-    ::GlobalUnlock(memory);
-    return png;
+    return std::vector<std::uint8_t>(bytes, bytes + stat.cbSize.QuadPart);
 }
 
-}  // namespace
-
+// The keys among `keys` (windows of `picture`), in the order given.
 std::vector<PictureKeyState> readPictureKeys(HWND picture, const std::vector<HWND>& keys) {
     std::vector<PictureKeyState> states;
     for (HWND key : keys) {
@@ -109,6 +133,8 @@ std::vector<PictureKeyState> readPictureKeys(HWND picture, const std::vector<HWN
     return states;
 }
 
+// The picture, twice its size on screen, as a PNG: pressed keys faint,
+// remaining keys filled red. Empty when GDI+ cannot draw or encode it.
 std::vector<std::uint8_t> drawPicturePng(HWND picture, const std::vector<PictureKeyState>& keys) {
     using namespace afx::gdip;
     RECT client{};
@@ -143,6 +169,8 @@ std::vector<std::uint8_t> drawPicturePng(HWND picture, const std::vector<Picture
     for (const PictureKeyState& key : keys) drawKey(graphics, key, font.get(), format);
     return encodePng(image.get());
 }
+
+}  // namespace
 
 void notePictureAtEnd(HWND picture, const std::vector<HWND>& keys) {
     RunEvidence* evidence = currentRunEvidence();

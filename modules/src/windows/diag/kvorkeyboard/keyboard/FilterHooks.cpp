@@ -39,7 +39,7 @@ LRESULT CALLBACK ShellProc(int nCode, WPARAM wParam, LPARAM lParam) noexcept {
 LRESULT CALLBACK LowLevelKeyboardProc(int nCode, WPARAM wParam, LPARAM lParam) noexcept {
     if (nCode == HC_ACTION) {
         const auto& event = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-        KeyboardInput& keyboard = *hookEnvironment().keyboard;
+        KeyboardInput& keyboard = hookKeyboard();
         const TaskSwitchState state{event.vkCode, (event.flags & LLKHF_ALTDOWN) != 0, isDown(keyboard, VK_CONTROL),
                                     isDown(keyboard, VK_ESCAPE), isDown(keyboard, VK_SHIFT), isDown(keyboard, VK_TAB)};
         if (isTaskSwitchCombination(state)) return 1;

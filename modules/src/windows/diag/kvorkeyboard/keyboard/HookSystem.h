@@ -33,5 +33,8 @@ struct HookEnvironment {
     KeyboardInput* keyboard;
 };
 HookEnvironment& hookEnvironment();
+// The keyboard of that environment: the pages' handlers read it too, so
+// that a test's keyboard reaches them as well.
+inline KeyboardInput& hookKeyboard() { return *hookEnvironment().keyboard; }
 
 }  // namespace kvorkeyboard

@@ -8,7 +8,6 @@
 #include "registration/ModuleParameters.h"
 #include "registration/ModuleRegistration.h"
 #include "keyboard/HookSystem.h"
-#include "keyboard/KeyboardHook.h"
 #include "kvo/Exception.h"
 #include "kvo/Logging.h"
 #include "layout/LayoutInstructions.h"
@@ -16,8 +15,10 @@
 #include "layout/LayoutPicture.h"
 #include "layout/Win32LayoutSystem.h"
 #include "res/KeyboardLayoutTestRes.h"
+#include "texts/EastAsianLanguages.h"
 #include "vemo5/DiagModule.h"
 
+using kvorkeyboard::hookKeyboard;
 using kvorkeyboard::LayoutReaction;
 using kvorkeyboard::localizedText;
 using kvorkeyboard::parameterBool;
@@ -62,15 +63,6 @@ const int kPaddedBorderWidthSize = sizeof(int);
 // dialog font, whose bold strokes run together at this size.
 const LONG kThinWeight = 100;
 
-kvorkeyboard::KeyboardInput& hookKeyboard() { return *kvorkeyboard::hookEnvironment().keyboard; }
-
-bool needsAsianFont(const vemo5::Language& language) {
-    for (const vemo5::Language& asian :
-         {vemo5::Language::ja(), vemo5::Language::ko(), vemo5::Language::zh_cn(), vemo5::Language::zh_tw()})
-        if (language == asian) return true;
-    return false;
-}
-
 }  // namespace
 
 CKeyboardLayoutTest::CKeyboardLayoutTest(CWnd* pParent)
@@ -105,7 +97,7 @@ BOOL CKeyboardLayoutTest::OnInitDialog() {
 }
 
 void CKeyboardLayoutTest::ApplyAsianUiFont() {
-    if (needsAsianFont(vemo5::DiagModule::getLanguage())) {
+    if (kvorkeyboard::isEastAsianLanguage(vemo5::DiagModule::getLanguage())) {
         m_ncm = NONCLIENTMETRICSW{};
         // Without its last member the structure is the size every Windows accepts.
         m_ncm.cbSize = sizeof(m_ncm) - kPaddedBorderWidthSize;

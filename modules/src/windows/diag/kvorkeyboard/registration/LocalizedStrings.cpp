@@ -11,14 +11,15 @@ const char* const kIdNames[kTextCount] = {
 
 vemo5::LocalizedString* g_localizedStrings[kTextCount] = {};
 
+// The host's handle for an id; null before CreateLocalizedStrings.
+vemo5::LocalizedString* localizedStringHandle(TextId id) { return g_localizedStrings[static_cast<int>(id)]; }
+
 }  // namespace
 
 void CreateLocalizedStrings() {
     for (int i = 0; i < kTextCount; ++i)
         g_localizedStrings[i] = vemo5::DiagModule::createLocalizedString(vemo5::VemoString(kIdNames[i]));
 }
-
-vemo5::LocalizedString* localizedStringHandle(TextId id) { return g_localizedStrings[static_cast<int>(id)]; }
 
 kvo::String localizedText(TextId id) {
     vemo5::LocalizedString* handle = localizedStringHandle(id);

@@ -10,8 +10,6 @@ namespace kvorkeyboard {
 // Registers every id with the host, in order; called first by ModuleInit.
 void CreateLocalizedStrings();
 
-// The host's handle for an id; null before CreateLocalizedStrings.
-vemo5::LocalizedString* localizedStringHandle(TextId id);
 // The text in the host's language. Before registration (or for a null
 // handle from the host) the id itself, so that a label is never blank.
 kvo::String localizedText(TextId id);

@@ -4,8 +4,6 @@
 // modal test dialog under GDI+ and its result.
 #include <windows.h>
 
-#include <functional>
-
 #include "environment/KbManagerProcesses.h"
 #include "run/DialogRun.h"
 #include "system/InputMethodSystem.h"

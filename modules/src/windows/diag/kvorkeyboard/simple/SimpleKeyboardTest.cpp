@@ -7,12 +7,12 @@
 #include "registration/LocalizedStrings.h"
 #include "registration/ModuleParameters.h"
 #include "keyboard/HookSystem.h"
-#include "keyboard/KeyboardHook.h"
 #include "keyboard/logic/LayoutLanguage.h"
 #include "kvo/Logging.h"
 #include "res/SimpleKeyboardTestRes.h"
 #include "simple/logic/SimpleTestDecisions.h"
 
+using kvorkeyboard::hookKeyboard;
 using kvorkeyboard::localizedText;
 using kvorkeyboard::parameterBool;
 using kvorkeyboard::ParameterId;
@@ -50,10 +50,6 @@ const struct {
 
 const int kCompanions[] = {IDC_NUM_LOCK_OFF,    IDC_NUM_LOCK_ON, IDC_CAPS_LOCK_OFF, IDC_CAPS_LOCK_ON, IDC_SCROLL_LOCK_OFF,
                            IDC_SCROLL_LOCK_ON, IDC_VK_CODE,     IDC_SCAN_CODE,     IDC_DEPRESSED_TIME};
-
-// The handler of the hook reads the keyboard the hook procedures talk to,
-// which tests replace with their own.
-kvorkeyboard::KeyboardInput& hookKeyboard() { return *kvorkeyboard::hookEnvironment().keyboard; }
 
 bool inDefaultNameMode(bool forceDefault) {
     if (forceDefault) return true;
