@@ -22,6 +22,7 @@
 #include <string>
 
 #include "VisibleDescendant.h"
+#include "kvo/String.h"
 
 namespace {
 
@@ -31,13 +32,6 @@ HWND findTarget(const wchar_t* title, int controlId) {
     if (!window || controlId == 0) return window;
     const HWND control = ::GetDlgItem(window, controlId);
     return control ? control : findVisibleDescendant(window, controlId);
-}
-
-void printUtf8(const std::wstring& text) {
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
-    std::printf("%s\n", utf8.c_str());
 }
 
 int printRect(const wchar_t* title, int controlId) {
@@ -61,7 +55,7 @@ int printText(const wchar_t* title, int controlId) {
                                SMTO_ABORTIFHUNG, 2000, &copied))
         return 1;
     text.resize(copied);
-    printUtf8(text);
+    std::printf("%s\n", kvo::String(text).toUtf8().c_str());
     return 0;
 }
 
@@ -96,8 +90,8 @@ int printState() {
     return 0;
 }
 
-int answer(wchar_t* question) {
-    const wchar_t* kind = std::wcstok(question, L"\t");
+int answer(std::wstring question) {
+    const wchar_t* kind = std::wcstok(question.data(), L"\t");
     const wchar_t* title = std::wcstok(nullptr, L"\t");
     const wchar_t* id = std::wcstok(nullptr, L"\t");
     if (kind && std::wcscmp(kind, L"state") == 0 && !title) return printState();
@@ -115,9 +109,7 @@ int main() {
     char line[4096];
     while (std::fgets(line, sizeof line, stdin)) {
         line[std::strcspn(line, "\r\n")] = '\0';
-        wchar_t question[4096] = {};
-        ::MultiByteToWideChar(CP_UTF8, 0, line, -1, question, 4095);
-        std::printf("\x1e%d\n", answer(question));
+        std::printf("\x1e%d\n", answer(kvo::String(line).str()));
         std::fflush(stdout);
     }
     return 0;
